@@ -1,0 +1,101 @@
+#pragma once
+// The check engine: the program's procedures and the tables they share,
+// working on the window only through the Window interface.
+//
+// The procedures keep the names the program has always used (RecGet, SortOut,
+// ChkMain, Command3_Click, ...): they are the vocabulary of the help text and
+// of the people who use the program. Sides are 1 (mobile, 携帯側) and
+// 2 (address book, 住所録側).
+
+#include "core/line_reader.h"
+#include "core/text.h"
+#include "core/window.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vormak {
+
+class Printer;
+
+constexpr int kMaxEntries = 999; // entries of KeyTbl per side
+constexpr int kMaxFields = 20;   // fields of a record
+
+// "ChkFile" and 1 give "ChkFile(1)": the name of one element of a control array.
+std::string indexed(std::string_view name, int index);
+
+class Engine {
+public:
+    explicit Engine(Window& window);
+    ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // --- Main window: load, check captions, key choice, hidden key columns ---
+    void Form_Load();
+    void ChkBoxUp(int Wsw);
+    void KanaNameHikaku_Click();
+    void TelNoHikaku_Click();
+    void KanaNameIti_Change(int Index);
+    void TelNoIti_Change(int Index);
+
+    // --- Check run ---
+    bool InputChk();
+    void Command3_Click();
+
+    // --- Record reader ---
+    void RecGet(int Wsx);
+    static int FieldCntGet(std::u16string_view Wk, char16_t WKugiri);
+
+    // --- File inspection and key-column detection ---
+    void ChkFile_LostFocus(int Index);
+    void KeyItiGet(int Wsx);
+
+    // --- Record viewer ---
+    void Command5_Click();
+    void Command6_Click();
+
+    // --- Key normalisation ---
+    static Text TumeMoji(std::u16string_view Wkmoji, std::u16string_view TumeC);
+    Text IzonCnv(std::u16string_view Wk) const;
+
+    // --- Conversion table file "vormak.izn" in the current folder ---
+    void Command12_Click();
+    void loadConversionTable();
+
+    // --- Side sort and cross-check ---
+    void SortOut(int Wsx);
+    void ChkMain(int SyoriSW);
+
+    // --- Results: file output, printing, list editing ---
+    void Command9_Click();
+    void Command8_Click(Printer& printer);
+    void Command11_Click();
+
+    // True while a check run or a result file output is in progress; the
+    // commands that touch the shared tables then do nothing.
+    bool operationInProgress() const { return operationInProgress_; }
+
+    // Read access to the shared tables, for the window and for tests.
+    const Text& FldBuf(int side, int field) const { return fldBuf_[side][field]; }
+    const Text& KeyTbl(int side, int entry, int column) const {
+        return keyTbl_[side][entry][column];
+    }
+    int RecCnt(int side) const { return recCnt_[side]; }
+    bool isSideFileOpen(int side) const { return sideFile_[side] != nullptr; }
+
+private:
+    using Record = std::array<Text, kMaxFields + 1>; // index 0: match mark in KeyTbl
+
+    Window& window_;
+    std::array<std::array<Text, kMaxFields + 1>, 3> fldBuf_{};  // [side][field], 1-based
+    std::array<std::unique_ptr<LineReader>, 3> sideFile_{};      // SideFNo
+    std::array<std::vector<Record>, 3> keyTbl_;                  // [side][entry], 1-based
+    std::array<int, 3> recCnt_{};                                // RecCnt
+    bool operationInProgress_ = false;
+    // Private helpers of the procedures are declared below this line.
+};
+
+} // namespace vormak

@@ -1,0 +1,46 @@
+#pragma once
+// Reads a text file line by line at the byte level and decodes each line.
+//
+// A line ends at CR or at CR LF; the end mark is not part of the line, and a
+// line feed without a CR before it is an ordinary character. The last line
+// needs no end mark, and a final end mark does not start an empty line.
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace vormak {
+
+class LineReader {
+public:
+    // A line longer than this is refused instead of being held in memory.
+    static constexpr size_t kMaxLineBytes = 1u << 20;
+
+    enum class Status { Line, End, TooLong, Failed };
+
+    // Opens the file; isOpen() tells whether that worked (a directory, a
+    // missing file or one without read permission does not open).
+    explicit LineReader(const std::string& path);
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    bool isOpen() const { return file_ != nullptr; }
+
+    // True when no further line can be read.
+    bool atEnd();
+
+    // Reads the next line into `line`, decoded to UTF-16.
+    Status readLine(std::u16string& line);
+
+private:
+    int peekByte();
+    int nextByte();
+
+    std::FILE* file_ = nullptr;
+    std::string buffer_;
+    size_t pos_ = 0;
+    bool failed_ = false;
+};
+
+} // namespace vormak

@@ -1,0 +1,22 @@
+#pragma once
+// The printer as the result printing needs it. The window provides the real
+// one (the system's default printer); tests provide one that records.
+
+#include <string_view>
+
+namespace vormak {
+
+class Printer {
+public:
+    virtual ~Printer() = default;
+    // Page property `property` set to `value`; the printout sets 2 and 9.
+    virtual void setPageProperty(int property, int value) = 0;
+    virtual void setFontSize(double points) = 0;
+    // Prints one line; continues on a new page when the next line does not fit.
+    virtual void printLine(std::u16string_view line) = 0;
+    // Ends the job and hands it over. Returns false when the job could not be
+    // printed (no printer, job refused).
+    virtual bool endDocument() = 0;
+};
+
+} // namespace vormak
