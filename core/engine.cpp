@@ -13,4 +13,21 @@ Engine::Engine(Window& window) : window_(window) {
 
 Engine::~Engine() = default;
 
+Engine::OperationScope::OperationScope(Engine& engine) : engine_(engine) {
+    engine_.operationInProgress_ = true;
+    engine_.window_.setOperationLocked(true);
+    engine_.window_.setBusy(true);
+}
+
+Engine::OperationScope::~OperationScope() {
+    engine_.window_.setBusy(false);
+    engine_.window_.setOperationLocked(false);
+    engine_.operationInProgress_ = false;
+}
+
+void Engine::yieldOrAbandon() {
+    if (!window_.yield())
+        throw OperationAbandoned{true};
+}
+
 } // namespace vormak

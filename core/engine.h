@@ -20,6 +20,13 @@ namespace vormak {
 
 class Printer;
 
+// Thrown inside a long operation that cannot go on. The reason has been shown
+// to the user already, or the window was closed (then nothing more is shown).
+// Caught by the handler that started the operation.
+struct OperationAbandoned {
+    bool windowClosed = false;
+};
+
 constexpr int kMaxEntries = 999; // entries of KeyTbl per side
 constexpr int kMaxFields = 20;   // fields of a record
 
@@ -95,6 +102,23 @@ private:
     std::array<std::vector<Record>, 3> keyTbl_;                  // [side][entry], 1-based
     std::array<int, 3> recCnt_{};                                // RecCnt
     bool operationInProgress_ = false;
+
+    // For the length of a check run or a result file output: busy pointer on,
+    // commands locked, operationInProgress() true; all undone on every path.
+    class OperationScope {
+    public:
+        explicit OperationScope(Engine& engine);
+        ~OperationScope();
+        OperationScope(const OperationScope&) = delete;
+        OperationScope& operator=(const OperationScope&) = delete;
+
+    private:
+        Engine& engine_;
+    };
+
+    // Yields to the window; throws OperationAbandoned{true} when it was closed.
+    void yieldOrAbandon();
+
     // Private helpers of the procedures are declared below this line.
 };
 
