@@ -1,6 +1,7 @@
 #include "core/line_reader.h"
 
 #include "core/cp932.h"
+#include "core/text.h"
 
 #include <sys/stat.h>
 
@@ -20,6 +21,16 @@ LineReader::LineReader(const std::string& path) {
         return;
     }
     file_ = f;
+    skipByteOrderMark();
+}
+
+void LineReader::skipByteOrderMark() {
+    // The first chunk holds the first three bytes of any file that has them.
+    peekByte();
+    if (buffer_.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        utf8_ = true;
+        pos_ = 3;
+    }
 }
 
 LineReader::~LineReader() {
@@ -50,7 +61,9 @@ int LineReader::nextByte() {
     return c;
 }
 
-bool LineReader::atEnd() { return peekByte() == EOF; }
+bool LineReader::atEnd() {
+    return peekByte() == EOF;
+}
 
 LineReader::Status LineReader::readLine(std::u16string& line) {
     if (atEnd())
@@ -75,7 +88,7 @@ LineReader::Status LineReader::readLine(std::u16string& line) {
         return Status::Failed;
     if (tooLong)
         return Status::TooLong;
-    line = decodeCp932(bytes);
+    line = utf8_ ? fromUtf8(bytes) : decodeCp932(bytes);
     return Status::Line;
 }
 

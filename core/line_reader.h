@@ -4,6 +4,10 @@
 // A line ends at CR or at CR LF; the end mark is not part of the line, and a
 // line feed without a CR before it is an ordinary character. The last line
 // needs no end mark, and a final end mark does not start an empty line.
+//
+// A file is code page 932, unless it starts with the UTF-8 byte-order mark
+// EF BB BF (as many phones and web address books export today): then it is
+// read as UTF-8 and the mark belongs to no line.
 
 #include <cstdio>
 #include <memory>
@@ -12,7 +16,7 @@
 namespace vormak {
 
 class LineReader {
-public:
+  public:
     // A line longer than this is refused instead of being held in memory.
     static constexpr size_t kMaxLineBytes = 1u << 20;
 
@@ -27,20 +31,25 @@ public:
 
     bool isOpen() const { return file_ != nullptr; }
 
+    // True when the file started with the UTF-8 byte-order mark.
+    bool isUtf8() const { return utf8_; }
+
     // True when no further line can be read.
     bool atEnd();
 
     // Reads the next line into `line`, decoded to UTF-16.
     Status readLine(std::u16string& line);
 
-private:
+  private:
     int peekByte();
     int nextByte();
+    void skipByteOrderMark();
 
     std::FILE* file_ = nullptr;
     std::string buffer_;
     size_t pos_ = 0;
     bool failed_ = false;
+    bool utf8_ = false;
 };
 
 } // namespace vormak
