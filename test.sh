@@ -8,3 +8,5 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DVORMAK_SANITIZE=ON -DVORMAK_WERROR=ON -DVORMAK_BENCH=ON
 cmake --build build/test
 ctest --test-dir build/test --output-on-failure -j "$(nproc)"
+scripts/static-checks.sh build/test
+scripts/fuzz.sh 30

@@ -8,7 +8,7 @@
 namespace vormak {
 
 namespace {
-constexpr size_t kChunk = 64 * 1024;
+constexpr size_t kChunk = size_t{64} * 1024;
 }
 
 LineReader::LineReader(const std::string& path) {

@@ -9,7 +9,9 @@ namespace vormak {
 
 namespace {
 
-bool isSkipped(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool isSkipped(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
 
 int digitValue(char16_t c, int base) {
     int v = -1;

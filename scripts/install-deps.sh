@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(xvfb xauth poppler-utils)
+    packages+=(xvfb xauth poppler-utils clang clang-tidy libclang-rt-14-dev)
 fi
 
 missing=()
