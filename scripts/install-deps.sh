@@ -10,6 +10,10 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
     packages+=(xvfb xauth poppler-utils clang clang-tidy libclang-rt-14-dev)
 fi
+# What the package test needs to build, check and start the Debian package.
+if [ "${1:-}" = "--package" ]; then
+    packages+=(dpkg-dev file appstream desktop-file-utils xvfb xauth x11-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
