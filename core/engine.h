@@ -120,6 +120,39 @@ private:
     void yieldOrAbandon();
 
     // Private helpers of the procedures are declared below this line.
+
+    // Message box with one OK button, no icon and the title "Vormak".
+    void showMessage(std::u16string_view text);
+    // Shows the reason and abandons the operation in progress.
+    [[noreturn]] void abandonWith(std::u16string_view text);
+
+    // Record reader: the side's open file, opened from ChkFile(side) when none
+    // is open; a file that cannot be opened abandons the operation.
+    LineReader& openSideFile(int Wsx);
+    void closeSideFile(int Wsx) { sideFile_[Wsx].reset(); }
+    // True while the side's file has a further line; a read failure abandons.
+    bool sideHasMoreLines(int Wsx);
+
+    // Key normalisation: the conversion pairs in use, read from the eight
+    // boxes once per record.
+    struct ConversionPair {
+        Text from;
+        char16_t to;
+    };
+    using ConversionPairs = std::vector<ConversionPair>;
+    ConversionPairs readConversionPairs() const;
+    static void convertInPlace(Text& w, const ConversionPairs& pairs);
+    // Trim, drop double quotes, convert: what every field read goes through.
+    static void cleanField(Text& out, std::u16string_view raw, const ConversionPairs& pairs);
+    void cleanKeyFields(int Wsx);
+
+    // Record viewer: the first-record and next-record commands without the
+    // re-entry guard; they throw OperationAbandoned when the side's file
+    // cannot be read. An operation that runs the first-record command inside
+    // its own scope (the result file output) calls showFirstRecord.
+    int viewerSide() const;
+    void showFirstRecord();
+    void showNextRecord();
 };
 
 } // namespace vormak

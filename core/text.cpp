@@ -113,14 +113,14 @@ bool isWholeNumberIn(std::u16string_view text, int low, int high) {
     return v == std::floor(v) && v >= low && v <= high;
 }
 
-Text trimmed(std::u16string_view text) {
+std::u16string_view trimmedView(std::u16string_view text) {
     auto blank = [](char16_t c) { return c == u' ' || c == u'\u3000'; };
     size_t b = 0, e = text.size();
     while (b < e && blank(text[b]))
         ++b;
     while (e > b && blank(text[e - 1]))
         --e;
-    return Text(text.substr(b, e - b));
+    return text.substr(b, e - b);
 }
 
 Text decimal(long value) {

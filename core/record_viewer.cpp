@@ -1,0 +1,56 @@
+#include "core/engine.h"
+#include "core/side_controls.h"
+
+#include <algorithm>
+
+namespace vormak {
+
+int Engine::viewerSide() const {
+    return window_.isSelected("KeitaiDsp") ? 1 : 2;
+}
+
+void Engine::Command5_Click() {
+    if (operationInProgress_)
+        return;
+    try {
+        showNextRecord();
+    } catch (const OperationAbandoned&) {
+        // The reason has been shown; the list keeps what it showed.
+    }
+}
+
+void Engine::Command6_Click() {
+    if (operationInProgress_)
+        return;
+    try {
+        showFirstRecord();
+    } catch (const OperationAbandoned&) {
+    }
+}
+
+void Engine::showFirstRecord() {
+    const int side = viewerSide();
+    if (numericValue(window_.text(sideControls(side).FieldCnt)) == 0)
+        return;
+    closeSideFile(side);
+    showNextRecord();
+}
+
+void Engine::showNextRecord() {
+    const int side = viewerSide();
+    const Text fieldCountText = window_.text(sideControls(side).FieldCnt);
+    if (numericValue(fieldCountText) == 0)
+        return;
+    RecGet(side);
+    window_.listClear("RecLst");
+    const int fieldCount = std::min<int>(wholeNumber(fieldCountText), kMaxFields);
+    for (int i = 1; i <= fieldCount; ++i) {
+        // The field number right-aligned in two characters.
+        Text line = i < 10 ? u" " + decimal(i) : decimal(i);
+        line += u": ";
+        line += fldBuf_[side][i];
+        window_.listAdd("RecLst", line);
+    }
+}
+
+} // namespace vormak
