@@ -22,7 +22,6 @@ fi
 
 readonly caption="ソルベック V1.0a （携帯電話ダイヤルメモリ←→パソコン住所録　相互データチェック）"
 readonly app_id=org.vormak.Vormak
-readonly build=build/package
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 DEBIAN_FRONTEND=noninteractive
 
 fail() {
@@ -33,19 +32,11 @@ step() { echo "== package test: $*"; }
 
 # Several work trees share this machine: one package test at a time.
 exec 9>/tmp/vormak-package-test.lock
-timeout 1200 flock 9 || fail "another package test held the lock for 20 minutes"
-
-scripts/install-deps.sh
-scripts/install-deps.sh --package
+flock -w 1200 9 || fail "another package test held the lock for 20 minutes"
 
 step "build the package"
-timeout 2400 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DVORMAK_TESTS=OFF -DVORMAK_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
-timeout 2400 cmake --build "$build" -j2
-rm -f "$build"/vormak_*.deb
-(cd "$build" && timeout 600 cpack -G DEB >/dev/null)
-deb=$(ls "$build"/vormak_*.deb)
-[ -f "$deb" ] || fail "cpack made no vormak_*.deb"
+deb=$(timeout 2400 scripts/build-package.sh)
+[ -f "$deb" ] || fail "no package was built"
 
 step "check $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
