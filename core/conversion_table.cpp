@@ -36,7 +36,7 @@ public:
             size_t close = line_.find(u'"', pos_ + 1);
             size_t end = close == Text::npos ? line_.size() : close;
             field = line_.substr(pos_ + 1, end - pos_ - 1);
-            stop = close == Text::npos ? line_.size() : line_.find(u',', close + 1);
+            stop = close == Text::npos ? Text::npos : line_.find(u',', close + 1);
         } else {
             stop = line_.find(u',', pos_);
             field =

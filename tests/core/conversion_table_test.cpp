@@ -81,6 +81,13 @@ TEST_F(ConversionTable, FieldsAreReadQuotedOrBareTwoAtATimeAcrossLines) {
     EXPECT_EQ(pairsAfterRestart(), (Pairs{u"a b>c d", u"e>fgh", u">i", u">"}));
 }
 
+TEST_F(ConversionTable, AnUnclosedQuoteRunsToTheLineEnd) {
+    // The text after an opening quote with no partner is the whole field, and
+    // the next field starts on the next line.
+    writeBytes("vormak.izn", "\"a\r\n\"b\",\"\r\n\"c\",\"d\"\r\n\"e\"");
+    EXPECT_EQ(pairsAfterRestart(), (Pairs{u"a>b", u">c", u"d>e", u">"}));
+}
+
 TEST_F(ConversionTable, AFifthPairIsIgnored) {
     writeBytes("vormak.izn",
                "\"1\",\"a\"\r\n\"2\",\"b\"\r\n\"3\",\"c\"\r\n\"4\",\"d\"\r\n\"5\",\"e\"\r\n");
