@@ -153,6 +153,16 @@ private:
     int viewerSide() const;
     void showFirstRecord();
     void showNextRecord();
+
+    // Side sort: entries 1..count of a side put in order of key column, then
+    // other column; records equal in both keep their file order.
+    void orderEntries(int Wsx, int count);
+
+    // Cross-check: the working state of one pass, with SideAdv and NearFind.
+    class CheckPass;
+
+    // Check run: progress text, then a yield.
+    void showProgress(std::u16string_view text);
 };
 
 } // namespace vormak
