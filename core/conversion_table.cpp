@@ -78,8 +78,7 @@ void Engine::Command12_Click() {
     ReplacementFile file(kTableFile);
     file.write(encodeCp932(content));
     if (file.commit() != ReplacementFile::Result::Done)
-        window_.message(u"機種依存文字ファイル（vormak.izn）が作成できません", MessageButtons::Ok,
-                        MessageIcon::None, u"Vormak");
+        showMessage(u"機種依存文字ファイル（vormak.izn）が作成できません");
 }
 
 // Fills the pairs from the table file, two fields at a time, lowest index

@@ -18,7 +18,7 @@ void Engine::Command8_Click(Printer& printer) {
     for (int i = 0; i < count; ++i)
         printer.printLine(window_.listLine("ChkLst", i));
     if (!printer.endDocument())
-        window_.message(u"印刷できません", MessageButtons::Ok, MessageIcon::None, u"Vormak");
+        showMessage(u"印刷できません");
 }
 
 } // namespace vormak

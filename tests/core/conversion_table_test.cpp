@@ -1,6 +1,7 @@
 #include "core/engine.h"
 #include "fake_window.h"
-#include "scratch_folder.h"
+#include "input_files.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,8 @@ namespace {
 
 // Every test works in a folder of its own, where "vormak.izn" lives.
 struct ConversionTable : ::testing::Test {
-    ScratchFolder folder;
-    CurrentFolder current{folder.path()};
+    TempFolder folder;
+    CurrentFolder current{toUtf8(folder.path(""))};
     FakeWindow window;
     Engine engine{window};
 
@@ -108,7 +109,7 @@ TEST_F(ConversionTable, ATableThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     EXPECT_EQ(window.messages[0].text, u"機種依存文字ファイル（vormak.izn）が作成できません");
     EXPECT_EQ(window.messages[0].title, u"Vormak");
     EXPECT_EQ(readBytes("vormak.izn/keep"), "old");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."),
                             std::filesystem::directory_iterator()),
               1); // no temporary file left behind
 }
