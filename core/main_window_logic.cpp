@@ -7,6 +7,7 @@ void Engine::Form_Load() {
     window_.setVisible("ChkLst", false);
     window_.select("TelNoHikaku");
     ChkBoxUp(2);
+    loadConversionTable();
 }
 
 void Engine::ChkBoxUp(int Wsw) {

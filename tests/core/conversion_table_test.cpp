@@ -89,6 +89,13 @@ TEST_F(ConversionTable, AnUnclosedQuoteRunsToTheLineEnd) {
     EXPECT_EQ(pairsAfterRestart(), (Pairs{u"a>b", u">c", u"d>e", u">"}));
 }
 
+TEST_F(ConversionTable, TheWindowLoadsTheTableAtStart) {
+    writeBytes("vormak.izn", "\"\x87\x40\",\"1\"\r\n");
+    engine.Form_Load();
+    EXPECT_EQ(window.text("FrMoji(0)"), u"①");
+    EXPECT_EQ(window.text("ToMoji(0)"), u"1");
+}
+
 TEST_F(ConversionTable, AFifthPairIsIgnored) {
     writeBytes("vormak.izn",
                "\"1\",\"a\"\r\n\"2\",\"b\"\r\n\"3\",\"c\"\r\n\"4\",\"d\"\r\n\"5\",\"e\"\r\n");

@@ -301,3 +301,36 @@ TEST_F(ResultFile, ClosingTheWindowMeanwhileWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(toUtf8(output)));
     EXPECT_FALSE(window.busy());
 }
+
+TEST_F(EngineFixture, ACheckFollowedByTheOutputWritesTheCleanedRecordsItFound) {
+    // Mobile CSV and address-book TAB file, both with a title line; the
+    // telephone number is the key. Yamada is on both sides, Suzuki only on
+    // the mobile side, Sato only in the address book.
+    setSide(1,
+            folder.write("keitai.csv",
+                         u"名前,ﾖﾐ,電話\r\n\"山田\",ﾔﾏﾀﾞ ﾀﾛｳ,090-1111\r\n鈴木,ｽｽﾞｷ,090-2222\r\n"),
+            u"3", u"2", u"3");
+    setSide(2, folder.write("jyusyo.txt", u"ﾖﾐ\t電話\r\nﾔﾏﾀﾞﾀﾛｳ\t0901111\r\nｻﾄｳ\t0903333\r\n"),
+            u"2", u"1", u"2");
+    window.select("TabOpt(2)");
+    for (int side = 1; side <= 2; ++side)
+        engine.TelNoIti_Change(side);
+    engine.Command3_Click();
+    ASSERT_EQ(
+        results(),
+        (Texts{u"3:002   住所録側と同じ電話番号ﾃﾞｰﾀが携帯側にない （氏名=ｻﾄｳ、電話=0903333）",
+               u"4:002   携帯側と同じ電話番号ﾃﾞｰﾀが住所録側にない  （氏名=ｽｽﾞｷ、電話=0902222）"}));
+
+    const Text output = folder.path("kekka.csv");
+    window.setText("KekkaFile", output);
+    engine.Command9_Click(); // for correcting the mobile side: the address-book record
+    EXPECT_EQ(readBytes(toUtf8(output)),
+              encodeCp932(u"ﾖﾐ,電話,ｴﾗｰﾒｯｾｰｼﾞ\r\n"
+                          u"ｻﾄｳ,0903333,   住所録側と同じ電話番号ﾃﾞｰﾀが携帯側にない "
+                          u"（氏名=ｻﾄｳ、電話=0903333）\r\n"));
+    window.select("JOutOpt");
+    window.setChecked("ChkMsgOut", false);
+    engine.Command9_Click(); // for correcting the address book: the mobile record
+    EXPECT_EQ(readBytes(toUtf8(output)), encodeCp932(u"名前,ﾖﾐ,電話\r\n鈴木,ｽｽﾞｷ,0902222\r\n"));
+    EXPECT_EQ(window.messageTexts(), (Texts{u"既存のファイルです。\r書き換えてもいいですか？"}));
+}
