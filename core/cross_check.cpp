@@ -7,7 +7,7 @@
 namespace vormak {
 
 namespace {
-constexpr std::u16string_view kPaired = u"*";
+constexpr char16_t kPaired = u'*';
 } // namespace
 
 // One pass of the merge over both sorted sides. Pass 1 pairs identical
@@ -31,9 +31,9 @@ public:
 
     void run() {
         while (hasCurrent(1) || hasCurrent(2)) {
-            if (pass_ == 2 && hasCurrent(1) && mark(1, p_[1]) == kPaired) {
+            if (pass_ == 2 && hasCurrent(1) && isPaired(1, p_[1])) {
                 SideAdv(1);
-            } else if (pass_ == 2 && hasCurrent(2) && mark(2, p_[2]) == kPaired) {
+            } else if (pass_ == 2 && hasCurrent(2) && isPaired(2, p_[2])) {
                 SideAdv(2);
             } else if (hasCurrent(1) && hasCurrent(2) && key(1, p_[1]) == key(2, p_[2])) {
                 sameKey();
@@ -63,12 +63,13 @@ private:
     const Text& key(int s, int entry) const { return cell(s, entry, keyColumn_[s]); }
     const Text& other(int s, int entry) const { return cell(s, entry, otherColumn_[s]); }
     Text& mark(int s, int entry) { return engine_.keyTbl_[s][entry][0]; }
+    bool isPaired(int s, int entry) { return mark(s, entry) == std::u16string_view(&kPaired, 1); }
 
     void sameKey() {
         const int e1 = p_[1], e2 = p_[2];
         if (other(1, e1) == other(2, e2)) {
-            mark(1, e1) = kPaired;
-            mark(2, e2) = kPaired;
+            mark(1, e1).assign(1, kPaired);
+            mark(2, e2).assign(1, kPaired);
             SideAdv(1);
             SideAdv(2);
             return;

@@ -55,22 +55,38 @@ void Engine::orderEntries(int Wsx, int count) {
 
     // A stable sort gives what inserting each record after every entry equal
     // to it would give, without moving entries once per record.
+    std::vector<std::pair<const Text*, const Text*>> keys(static_cast<size_t>(count) + 1);
+    for (int e = 1; e <= count; ++e)
+        keys[e] = {&cell(e, c1), &cell(e, c2)};
     std::vector<int> order(static_cast<size_t>(count));
     std::iota(order.begin(), order.end(), 1);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        if (int byKey = cell(a, c1).compare(cell(b, c1)))
+        if (int byKey = keys[a].first->compare(*keys[b].first))
             return byKey < 0;
-        return cell(a, c2) < cell(b, c2);
+        return *keys[a].second < *keys[b].second;
     });
 
-    // Column 0 holds the cross-check's mark, which the sort never moves.
-    std::vector<Record> sorted(order.size());
-    for (size_t i = 0; i < order.size(); ++i)
+    // Entry e takes the record of entry order[e - 1], one cycle of the
+    // permutation at a time. Column 0 holds the cross-check's mark, which the
+    // sort never moves.
+    auto moveColumns = [](Record& to, Record& from) {
         for (int c = 1; c <= kMaxFields; ++c)
-            sorted[i][c] = std::move(table[order[i]][c]);
-    for (size_t i = 0; i < order.size(); ++i)
-        for (int c = 1; c <= kMaxFields; ++c)
-            table[i + 1][c] = std::move(sorted[i][c]);
+            to[c] = std::move(from[c]);
+    };
+    std::vector<bool> placed(static_cast<size_t>(count) + 1);
+    Record held;
+    for (int start = 1; start <= count; ++start) {
+        if (placed[start] || order[start - 1] == start)
+            continue;
+        moveColumns(held, table[start]);
+        int at = start;
+        for (int from = order[at - 1]; from != start; at = from, from = order[at - 1]) {
+            moveColumns(table[at], table[from]);
+            placed[at] = true;
+        }
+        moveColumns(table[at], held);
+        placed[at] = true;
+    }
 }
 
 } // namespace vormak

@@ -1,5 +1,7 @@
 #include "engine_fixture.h"
 
+#include <random>
+
 using namespace vormak;
 using namespace vormak::testing;
 
@@ -31,6 +33,31 @@ TEST_F(SideSort, OrdersByKeyThenOtherItemAndKeepsFileOrderOfEqualRecords) {
     EXPECT_EQ(entries(1), (Texts{u"A,1", u"A,9", u"A,9", u"B,1", u"B,2"}));
     EXPECT_EQ(engine.KeyTbl(1, 2, 3), u"");
     EXPECT_EQ(engine.KeyTbl(1, 3, 3), u"second");
+}
+
+TEST_F(SideSort, GivesExactlyTheOrderOfInsertingEachRecordAfterItsEquals) {
+    // Many ties in key and other item; field 3 is the line number.
+    std::mt19937 random(7);
+    const Text letters[] = {u"", u"ｱ", u"ｱｱ", u"ア", u"A", u"AB"};
+    std::vector<Texts> records;
+    Text lines;
+    for (int i = 1; i <= 300; ++i) {
+        Texts r{letters[random() % 6], letters[random() % 6], decimal(i)};
+        lines += r[0] + u"," + r[1] + u"," + r[2] + u"\r";
+        records.push_back(r);
+    }
+    // The insertion that the table has always been built by.
+    std::vector<Texts> expected;
+    for (const auto& r : records) {
+        auto at = expected.begin();
+        while (at != expected.end() && !(r[0] < (*at)[0] || (r[0] == (*at)[0] && r[1] < (*at)[1])))
+            ++at;
+        expected.insert(at, r);
+    }
+    sort(1, lines, false, u"3");
+    ASSERT_EQ(engine.RecCnt(1), 300);
+    for (int e = 1; e <= 300; ++e)
+        EXPECT_EQ(engine.KeyTbl(1, e, 3), expected[e - 1][2]) << "entry " << e;
 }
 
 TEST_F(SideSort, ComparesCodeUnitsOrdinallyWithPrefixesAndEmptyKeysFirst) {
