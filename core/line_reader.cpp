@@ -4,7 +4,7 @@
 #include "core/text.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string_view>
 #include <sys/stat.h>
 
 namespace vormak {
@@ -67,16 +67,15 @@ LineReader::Status LineReader::readLine(std::u16string& line) {
     bool tooLong = false;
     // Whole runs up to the next CR are taken at once from the buffer.
     while (peekByte() != EOF) {
-        const char* start = buffer_.data() + pos_;
-        const size_t available = buffer_.size() - pos_;
-        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', available));
-        const size_t run = cr ? static_cast<size_t>(cr - start) : available;
+        const std::string_view rest = std::string_view(buffer_).substr(pos_);
+        const size_t cr = rest.find('\r');
+        const size_t run = cr == std::string_view::npos ? rest.size() : cr;
         const size_t room = kMaxLineBytes - lineBytes_.size();
         if (run > room)
             tooLong = true; // keep consuming so that the next read starts after this line
-        lineBytes_.append(start, std::min(run, room));
+        lineBytes_.append(rest.substr(0, std::min(run, room)));
         pos_ += run;
-        if (cr) {
+        if (cr != std::string_view::npos) {
             ++pos_;
             if (peekByte() == '\n')
                 ++pos_;
