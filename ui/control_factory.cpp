@@ -1,0 +1,159 @@
+#include "ui/control_factory.h"
+
+#include "ui/one_character_validator.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <stdexcept>
+
+namespace vormak::ui {
+
+namespace {
+
+const QColor kLightYellow(255, 255, 192);
+const QColor kBlue(0, 0, 192);
+const QColor kDarkRed(128, 0, 0);
+
+QString fromUtf16(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
+QRect pixels(const TwipRect& r) {
+    return {r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
+            r.height / kTwipsPerPixel};
+}
+
+QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = fromUtf16(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(caption, parent);
+        // Every frame draws its caption the same way; some in colour.
+        QString colour = QStringLiteral("palette(window-text)");
+        if (spec.flags & BlueCaption)
+            colour = kBlue.name();
+        else if (spec.flags & RedCaption)
+            colour = kDarkRed.name();
+        // The caption starts close to the left edge: the longest captions
+        // fill their frames almost to the right edge.
+        frame->setStyleSheet(
+            QStringLiteral("QGroupBox::title { color: %1; subcontrol-origin: margin; left: 2px; "
+                           "padding: 0px 1px; }")
+                .arg(colour));
+        return frame;
+    }
+    case ControlKind::Group:
+        return new QWidget(parent);
+    case ControlKind::Label: {
+        auto* label = new QLabel(caption, parent);
+        if (spec.font == FontRole::Message) {
+            QPalette p = label->palette();
+            p.setColor(QPalette::WindowText, kDarkRed);
+            label->setPalette(p);
+        }
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(caption, parent);
+        if (spec.flags & RightAligned)
+            box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (spec.flags & DirectInput) {
+            box->setAttribute(Qt::WA_InputMethodEnabled, false);
+            box->setInputMethodHints(Qt::ImhDigitsOnly);
+        }
+        if (spec.flags & OneCharacter)
+            box->setValidator(new OneCharacterValidator(box));
+        if (spec.flags & Yellow) {
+            QPalette p = box->palette();
+            p.setColor(QPalette::Base, kLightYellow);
+            box->setPalette(p);
+        }
+        return box;
+    }
+    case ControlKind::Button:
+        return new QPushButton(caption, parent);
+    case ControlKind::CheckBox: {
+        auto* check = new QCheckBox(caption, parent);
+        check->setChecked(spec.flags & On);
+        return check;
+    }
+    case ControlKind::Option: {
+        auto* option = new QRadioButton(caption, parent);
+        option->setChecked(spec.flags & On);
+        return option;
+    }
+    case ControlKind::List: {
+        auto* list = new QListWidget(parent);
+        // Every line is one text row: the view may lay out a thousand lines
+        // without measuring each of them.
+        list->setUniformItemSizes(true);
+        if (spec.flags & SortedMultiSelect) {
+            list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+            list->setProperty(kSortedLinesProperty, true);
+        }
+        return list;
+    }
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+} // namespace
+
+QFont fontFor(FontRole role) {
+    QFont font;
+    font.setStyleStrategy(QFont::PreferAntialias);
+    switch (role) {
+    case FontRole::Normal:
+        font.setFamilies({QStringLiteral(u"ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+        font.setPixelSize(12);
+        break;
+    case FontRole::Bold:
+        font.setFamilies({QStringLiteral(u"ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+        font.setPixelSize(15);
+        font.setBold(true);
+        break;
+    case FontRole::Message:
+        font.setFamilies({QStringLiteral(u"ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+        font.setPixelSize(21);
+        font.setBold(true);
+        break;
+    case FontRole::Fixed:
+        font.setFamilies({QStringLiteral(u"ＭＳ ゴシック"), QStringLiteral("IPAGothic")});
+        font.setPixelSize(12);
+        font.setStyleHint(QFont::Monospace);
+        break;
+    }
+    return font;
+}
+
+ControlMap createControls(QWidget* form) {
+    ControlMap controls;
+    for (const ControlSpec& spec : controlTable()) {
+        QWidget* parent = form;
+        if (spec.container)
+            parent = controls.at(spec.container);
+        QWidget* w = createWidget(spec, parent);
+        w->setObjectName(QString::fromLatin1(spec.name));
+        w->setGeometry(pixels(spec.rect));
+        w->setFont(fontFor(spec.font));
+        if (spec.tabIndex == kNoTabStop && spec.kind != ControlKind::Label)
+            w->setFocusPolicy(Qt::NoFocus);
+        if (spec.flags & Disabled)
+            w->setEnabled(false);
+        if (spec.flags & Hidden)
+            w->setVisible(false);
+        if (spec.helpTopic)
+            w->setProperty("helpTopic", spec.helpTopic);
+        controls.emplace(spec.name, w);
+    }
+    return controls;
+}
+
+} // namespace vormak::ui

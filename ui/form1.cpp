@@ -1,0 +1,169 @@
+#include "ui/form1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <QShortcutEvent>
+#include <QStyle>
+
+#include <stdexcept>
+
+namespace vormak::ui {
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent), controls_(createControls(this)), engine_(*this),
+      presenter_(std::make_unique<MessageBoxPresenter>()),
+      fileChooser_(std::make_unique<DialogFileChooser>(this)),
+      pump_(std::make_unique<QtEventPump>()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf16(kWindowCaption));
+    setFont(fontFor(FontRole::Normal));
+    setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+
+    // Tab order by the controls' tab indexes.
+    std::vector<const ControlSpec*> tabStops;
+    for (const ControlSpec& spec : controlTable())
+        if (spec.tabIndex != kNoTabStop)
+            tabStops.push_back(&spec);
+    std::sort(tabStops.begin(), tabStops.end(),
+              [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+    for (size_t i = 1; i < tabStops.size(); ++i)
+        setTabOrder(control(tabStops[i - 1]->name), control(tabStops[i]->name));
+
+    for (const char* box : {"ChkFile(1)", "ChkFile(2)"})
+        control(box)->installEventFilter(this);
+    for (auto& [name, widget] : controls_)
+        if (qobject_cast<QAbstractButton*>(widget))
+            widget->installEventFilter(this);
+
+    connectHandlers();
+    connectPrintAndHelp(*this);
+}
+
+Form1::~Form1() {
+    // Children die after this body; their focus changes must not reach the
+    // engine any more.
+    for (auto& [name, widget] : controls_)
+        widget->removeEventFilter(this);
+}
+
+void Form1::centreOnScreen() {
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                        screen->availableGeometry()));
+}
+
+QWidget* Form1::control(std::string_view name) const {
+    auto it = controls_.find(name);
+    if (it == controls_.end())
+        throw std::out_of_range("no control named " + std::string(name));
+    return it->second;
+}
+
+void Form1::onClick(std::string_view button, std::function<void()> handler) {
+    auto* b = control<QAbstractButton>(button);
+    connect(b, &QAbstractButton::clicked, this,
+            [this, handler = std::move(handler)] { runGuarded(handler); });
+}
+
+void Form1::runGuarded(const std::function<void()>& procedure) {
+    try {
+        procedure();
+    } catch (const OperationAbandoned&) {
+        // Already reported, or the window is closing.
+    } catch (const std::exception&) {
+        if (!closed_)
+            message(u"処理中にエラーが発生したため、処理を中断しました。", MessageButtons::Ok,
+                    MessageIcon::None, u"Vormak");
+    }
+}
+
+void Form1::setMessagePresenter(std::unique_ptr<MessagePresenter> presenter) {
+    presenter_ = std::move(presenter);
+}
+
+void Form1::setFileChooser(std::unique_ptr<FileChooser> chooser) {
+    fileChooser_ = std::move(chooser);
+}
+
+void Form1::setEventPump(std::unique_ptr<EventPump> pump) {
+    pump_ = std::move(pump);
+}
+
+MessageAnswer Form1::message(std::u16string_view text, MessageButtons buttons, MessageIcon icon,
+                             std::u16string_view title) {
+    if (closed_)
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    return presenter_->present(
+        this, {displayLines(text), buttons, icon, QString::fromUtf16(title.data(), title.size())});
+}
+
+void Form1::setBusy(bool busy) {
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void Form1::setOperationLocked(bool locked) {
+    if (locked == locked_)
+        return;
+    locked_ = locked;
+    if (locked) {
+        // Park the focus on the window itself, so that disabling the focused
+        // control does not hand the focus to another one (and, after the run,
+        // Enter does not press a button the user never chose).
+        focusBeforeLock_ = QApplication::focusWidget();
+        setFocus(Qt::OtherFocusReason);
+    }
+    for (const ControlSpec& spec : controlTable())
+        if (spec.flags & LockedInOperation)
+            control(spec.name)->setEnabled(!locked);
+    if (!locked && focusBeforeLock_ && focusBeforeLock_->isEnabled() &&
+        focusBeforeLock_->isVisible())
+        focusBeforeLock_->setFocus(Qt::OtherFocusReason);
+}
+
+bool Form1::yield() {
+    if (!closed_)
+        pump_->processPendingEvents();
+    return !closed_;
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // An operation in progress sees the close at its next yield and ends
+    // quietly; the program ends when its handler has returned.
+    closed_ = true;
+    event->accept();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Switching to another window, a popup or a message box is not leaving
+        // the box.
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || closed_)
+            return false;
+        inspectFile(watched == control("ChkFile(1)") ? 1 : 2);
+        return false;
+    }
+    if (event->type() == QEvent::Shortcut) {
+        // An access key moves the focus to its button before the button acts,
+        // as a click does, so an inspection pending in a file box runs first.
+        auto* button = static_cast<QAbstractButton*>(watched);
+        if (static_cast<QShortcutEvent*>(event)->isAmbiguous() || !button->isEnabled())
+            return false;
+        button->setFocus(Qt::ShortcutFocusReason);
+        button->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace vormak::ui
