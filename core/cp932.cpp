@@ -1,8 +1,10 @@
 #include "core/cp932.h"
 
+#include <array>
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
+#include <vector>
 
 namespace vormak {
 
@@ -47,38 +49,66 @@ Converter& encoder() {
     return c;
 }
 
+// Every character code page 932 can hold, looked up by its bytes. Built once
+// through iconv, so that the mapping is iconv's, and then read without it:
+// converting a record's fields one by one through iconv costs more than the
+// whole rest of reading them.
+struct DecodeTable {
+    std::array<char16_t, 256> single{}; // 0: the byte is no character by itself
+    std::vector<char16_t> pair{};       // [lead << 8 | trail], 0: no character
+};
+
+const DecodeTable& decodeTable() {
+    static const DecodeTable table = [] {
+        DecodeTable t;
+        t.pair.assign(0x10000, 0);
+        // Decodes exactly these bytes into exactly one character, or gives 0.
+        auto one = [](const char* bytes, size_t size) -> char16_t {
+            const char* in = bytes;
+            size_t inLeft = size;
+            char16_t out[2] = {};
+            char* outp = reinterpret_cast<char*>(out);
+            size_t outLeft = sizeof(out);
+            bool ok = decoder().convert(in, inLeft, outp, outLeft);
+            return ok && inLeft == 0 && outLeft == sizeof(char16_t) ? out[0] : 0;
+        };
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            const char lead = static_cast<char>(b);
+            t.single[b] = one(&lead, 1);
+            if (t.single[b] != 0)
+                continue;
+            for (int trail = 0; trail <= 0xFF; ++trail) {
+                const char two[2] = {lead, static_cast<char>(trail)};
+                t.pair[b << 8 | trail] = one(two, 2);
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
 } // namespace
 
 std::u16string decodeCp932(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
-    size_t i = 0;
-    while (i < bytes.size()) {
-        // ASCII is the same in both and by far the most common: copy it directly.
-        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-            out.push_back(static_cast<char16_t>(bytes[i++]));
-            continue;
+    const DecodeTable& table = decodeTable();
+    // Never more characters than bytes: written in place, then cut to size.
+    std::u16string out(bytes.size(), u'\0');
+    size_t o = 0;
+    const size_t size = bytes.size();
+    for (size_t i = 0; i < size;) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        char16_t c = b < 0x80 ? b : table.single[b];
+        size_t used = 1;
+        if (b >= 0x80 && c == 0) {
+            const char16_t pair =
+                i + 1 < size ? table.pair[b << 8 | static_cast<unsigned char>(bytes[i + 1])] : 0;
+            c = pair != 0 ? pair : kUndecodable;
+            used = pair != 0 ? 2 : 1;
         }
-        size_t end = i;
-        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) >= 0x80)
-            ++end;
-        // A double-byte character may have an ASCII-range trail byte.
-        if (end < bytes.size())
-            ++end;
-        const char* in = bytes.data() + i;
-        size_t inLeft = end - i;
-        std::u16string chunk(inLeft, u'\0');
-        char* outp = reinterpret_cast<char*>(chunk.data());
-        size_t outLeft = chunk.size() * sizeof(char16_t);
-        bool ok = decoder().convert(in, inLeft, outp, outLeft);
-        chunk.resize(chunk.size() - outLeft / sizeof(char16_t));
-        out += chunk;
-        i = static_cast<size_t>(in - bytes.data());
-        if (!ok) {
-            out.push_back(kUndecodable);
-            ++i;
-        }
+        i += used;
+        out[o++] = c;
     }
+    out.resize(o);
     return out;
 }
 

@@ -8,11 +8,13 @@
 // 2 (address book, 住所録側).
 
 #include "core/line_reader.h"
+#include "core/replacement_file.h"
 #include "core/text.h"
 #include "core/window.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,13 @@ public:
     void Command9_Click();
     void Command8_Click(Printer& printer);
     void Command11_Click();
+
+    // Record writers: columns 1 to n of entry WCnt of KeyTbl (RecPut) or of
+    // the record buffer (RecPut2) joined with WKugiri, as one line without its
+    // end mark. n is EndSx when given, else the number in FieldCnt(Wsx).
+    Text RecPut(int Wsx, int WCnt, char16_t WKugiri,
+                std::optional<int> EndSx = std::nullopt) const;
+    Text RecPut2(int Wsx, char16_t WKugiri, std::optional<int> EndSx = std::nullopt) const;
 
     // True while a check run or a result file output is in progress; the
     // commands that touch the shared tables then do nothing.
@@ -153,6 +162,31 @@ private:
     int viewerSide() const;
     void showFirstRecord();
     void showNextRecord();
+
+    // Side sort: entries 1..count of a side put in order of key column, then
+    // other column; records equal in both keep their file order.
+    void orderEntries(int Wsx, int count);
+
+    // Cross-check: the working state of one pass, with SideAdv and NearFind.
+    class CheckPass;
+
+    // Check run: progress text, then a yield.
+    void showProgress(std::u16string_view text);
+
+    // Tests fill the tables through this without running a check.
+    friend class EngineTestAccess;
+
+    // Result file output: one record to write per result line used.
+    struct ResultRecord {
+        int side;
+        int entry;
+        Text message;
+    };
+    std::vector<ResultRecord> resultRecords(int outputSide) const;
+    bool outputFieldCountUsable(int side);
+    ReplacementFile::Result writeResultFile(const std::string& path, int outputSide,
+                                            const std::vector<ResultRecord>& records);
+    int recordWidth(int Wsx, std::optional<int> EndSx) const;
 };
 
 } // namespace vormak

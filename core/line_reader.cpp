@@ -3,6 +3,8 @@
 #include "core/cp932.h"
 #include "core/text.h"
 
+#include <algorithm>
+#include <string_view>
 #include <sys/stat.h>
 
 namespace vormak {
@@ -54,13 +56,6 @@ int LineReader::peekByte() {
     return static_cast<unsigned char>(buffer_[pos_]);
 }
 
-int LineReader::nextByte() {
-    int c = peekByte();
-    if (c != EOF)
-        ++pos_;
-    return c;
-}
-
 bool LineReader::atEnd() {
     return peekByte() == EOF;
 }
@@ -68,27 +63,30 @@ bool LineReader::atEnd() {
 LineReader::Status LineReader::readLine(std::u16string& line) {
     if (atEnd())
         return failed_ ? Status::Failed : Status::End;
-    std::string bytes;
+    lineBytes_.clear();
     bool tooLong = false;
-    for (;;) {
-        int c = nextByte();
-        if (c == EOF)
-            break;
-        if (c == '\r') {
+    // Whole runs up to the next CR are taken at once from the buffer.
+    while (peekByte() != EOF) {
+        const std::string_view rest = std::string_view(buffer_).substr(pos_);
+        const size_t cr = rest.find('\r');
+        const size_t run = cr == std::string_view::npos ? rest.size() : cr;
+        const size_t room = kMaxLineBytes - lineBytes_.size();
+        if (run > room)
+            tooLong = true; // keep consuming so that the next read starts after this line
+        lineBytes_.append(rest.substr(0, std::min(run, room)));
+        pos_ += run;
+        if (cr != std::string_view::npos) {
+            ++pos_;
             if (peekByte() == '\n')
-                nextByte();
+                ++pos_;
             break;
         }
-        if (bytes.size() < kMaxLineBytes)
-            bytes.push_back(static_cast<char>(c));
-        else
-            tooLong = true; // keep consuming so that the next read starts after this line
     }
     if (failed_)
         return Status::Failed;
     if (tooLong)
         return Status::TooLong;
-    line = utf8_ ? fromUtf8(bytes) : decodeCp932(bytes);
+    line = utf8_ ? fromUtf8(lineBytes_) : decodeCp932(lineBytes_);
     return Status::Line;
 }
 

@@ -42,12 +42,12 @@ class LineReader {
 
   private:
     int peekByte();
-    int nextByte();
     void skipByteOrderMark();
 
     std::FILE* file_ = nullptr;
     std::string buffer_;
     size_t pos_ = 0;
+    std::string lineBytes_; // the line being read, kept to reuse its storage
     bool failed_ = false;
     bool utf8_ = false;
 };

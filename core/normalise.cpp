@@ -23,11 +23,14 @@ Text Engine::IzonCnv(std::u16string_view Wk) const {
 
 Engine::ConversionPairs Engine::readConversionPairs() const {
     ConversionPairs pairs;
+    static constexpr std::string_view kFrom[4] = {"FrMoji(0)", "FrMoji(1)", "FrMoji(2)",
+                                                  "FrMoji(3)"};
+    static constexpr std::string_view kTo[4] = {"ToMoji(0)", "ToMoji(1)", "ToMoji(2)", "ToMoji(3)"};
     for (int i = 0; i <= 3; ++i) {
-        Text from = window_.text(indexed("FrMoji", i));
-        if (trimmed(from).empty())
+        Text from = window_.text(kFrom[i]);
+        if (trimmedView(from).empty())
             continue;
-        Text to = window_.text(indexed("ToMoji", i));
+        Text to = window_.text(kTo[i]);
         // An empty replacement leaves every occurrence as it is.
         if (to.empty())
             continue;
@@ -48,10 +51,15 @@ void Engine::convertInPlace(Text& w, const ConversionPairs& pairs) {
 
 void Engine::cleanField(Text& out, std::u16string_view raw, const ConversionPairs& pairs) {
     // Trim first, then drop the quotes: blanks enclosed in quotes survive.
-    out.clear();
-    for (char16_t c : trimmedView(raw))
-        if (c != u'"')
-            out.push_back(c);
+    const std::u16string_view field = trimmedView(raw);
+    if (field.find(u'"') == std::u16string_view::npos) {
+        out.assign(field);
+    } else {
+        out.clear();
+        for (char16_t c : field)
+            if (c != u'"')
+                out.push_back(c);
+    }
     convertInPlace(out, pairs);
 }
 

@@ -6,6 +6,11 @@
 
 namespace vormak {
 
+// The page properties the printout sets, and the values it gives them.
+enum PageProperty { kPageOrientation = 1, kPagePaperSize = 2 };
+constexpr int kOrientationLandscape = 2;
+constexpr int kPaperA4 = 9;
+
 class Printer {
 public:
     virtual ~Printer() = default;

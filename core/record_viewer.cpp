@@ -46,7 +46,8 @@ void Engine::showNextRecord() {
     const int fieldCount = std::min<int>(wholeNumber(fieldCountText), kMaxFields);
     for (int i = 1; i <= fieldCount; ++i) {
         // The field number right-aligned in two characters.
-        Text line = i < 10 ? u" " + decimal(i) : decimal(i);
+        Text line(i < 10 ? 1 : 0, u' ');
+        line += decimal(i);
         line += u": ";
         line += fldBuf_[side][i];
         window_.listAdd("RecLst", line);

@@ -2,6 +2,7 @@
 #include "core/line_reader.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <cstdio>
 #include <fstream>
@@ -77,4 +78,42 @@ TEST(LineReader, RefusesAnOverlongLineAndGoesOnAfterIt) {
     EXPECT_TRUE(reader.atEnd());
     EXPECT_EQ(reader.readLine(line), LineReader::Status::End);
     std::remove(path.c_str());
+}
+
+TEST(Cp932, EveryDoubleByteCharacterDecodesAsIconvDecodesIt) {
+    iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    int characters = 0;
+    for (int lead = 0x80; lead <= 0xFF; ++lead) {
+        for (int trail = 0; trail <= 0xFF; ++trail) {
+            char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            char16_t out[2] = {};
+            char* inp = in;
+            char* outp = reinterpret_cast<char*>(out);
+            size_t inLeft = 2, outLeft = sizeof(out);
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            if (iconv(cd, &inp, &inLeft, &outp, &outLeft) == static_cast<size_t>(-1) ||
+                outLeft != sizeof(char16_t))
+                continue; // not one double-byte character
+            ++characters;
+            EXPECT_EQ(decodeCp932(std::string_view(in, 2)), std::u16string(1, out[0]))
+                << std::hex << lead << " " << trail;
+        }
+    }
+    iconv_close(cd);
+    EXPECT_GT(characters, 7000);
+}
+
+TEST(LineReader, LinesAndLineEndsMayStraddleTheReadBuffer) {
+    // The buffer holds 64 KiB: the first line's CR is its last byte and the
+    // LF the first of the next fill; the second line runs over the next edge.
+    const size_t chunk = 64 * 1024;
+    std::string first(chunk - 1, 'a');
+    std::string second(chunk + 10, 'b');
+    using L = std::vector<std::u16string>;
+    L lines = allLines(first + "\r\n" + second + "\r\n\xFA\xB1");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], std::u16string(chunk - 1, u'a'));
+    EXPECT_EQ(lines[1], std::u16string(chunk + 10, u'b'));
+    EXPECT_EQ(lines[2], u"﨑");
 }

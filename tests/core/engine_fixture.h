@@ -26,6 +26,20 @@ protected:
         window.setText(indexed("TelNoIti", side), tel);
     }
 
+    // A CSV file without title line for the side, with the boxes a run reads,
+    // and the hidden key columns kept in step as the window keeps them.
+    void useFile(int side, std::u16string_view lines, std::u16string_view fieldCount,
+                 std::u16string_view name, std::u16string_view tel) {
+        setSide(side, folder.write("side" + std::to_string(side) + ".csv", lines), fieldCount,
+                name, tel);
+        window.setChecked(indexed("TitleChk", side), false);
+        engine.KanaNameIti_Change(side);
+        engine.TelNoIti_Change(side);
+    }
+
+    // Lines of the result list, top to bottom.
+    std::vector<Text> results() const { return window.listLines("ChkLst"); }
+
     // FldBuf(side, 1..count).
     std::vector<Text> fields(int side, int count) const {
         std::vector<Text> out;
