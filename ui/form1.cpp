@@ -1,5 +1,7 @@
 #include "ui/form1.h"
 
+#include "ui/file_drop.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
@@ -41,6 +43,7 @@ Form1::Form1(QWidget* parent)
 
     connectHandlers();
     connectPrintAndHelp(*this);
+    acceptFileDrops(*this);
 }
 
 Form1::~Form1() {
