@@ -45,7 +45,8 @@ for need in libqt6widgets6 qt6-translations-l10n fonts-ipafont-gothic; do
 done
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/vormak ./usr/share/applications/$app_id.desktop \
-    ./usr/share/icons/hicolor/scalable/apps/$app_id.svg ./usr/share/metainfo/$app_id.metainfo.xml; do
+    ./usr/share/icons/hicolor/scalable/apps/$app_id.svg ./usr/share/metainfo/$app_id.metainfo.xml \
+    ./usr/share/doc/vormak/examples/keitai.csv ./usr/share/doc/vormak/examples/jyusyo.txt; do
     grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
 
