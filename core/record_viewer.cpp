@@ -5,27 +5,31 @@
 
 namespace vormak {
 
+namespace {
+
+// A viewer command does nothing while an operation holds the input files;
+// an unreadable file has been reported and ends it, the list as it was.
+template <class Show> void viewerCommand(bool operationInProgress, Show show) {
+    if (operationInProgress)
+        return;
+    try {
+        show();
+    } catch (const OperationAbandoned&) {
+    }
+}
+
+} // namespace
+
 int Engine::viewerSide() const {
     return window_.isSelected("KeitaiDsp") ? 1 : 2;
 }
 
 void Engine::Command5_Click() {
-    if (operationInProgress_)
-        return;
-    try {
-        showNextRecord();
-    } catch (const OperationAbandoned&) {
-        // The reason has been shown; the list keeps what it showed.
-    }
+    viewerCommand(operationInProgress_, [this] { showNextRecord(); });
 }
 
 void Engine::Command6_Click() {
-    if (operationInProgress_)
-        return;
-    try {
-        showFirstRecord();
-    } catch (const OperationAbandoned&) {
-    }
+    viewerCommand(operationInProgress_, [this] { showFirstRecord(); });
 }
 
 void Engine::showFirstRecord() {
