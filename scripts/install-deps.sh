@@ -5,10 +5,12 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev libcups2-dev
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(xvfb xauth poppler-utils clang clang-tidy libclang-rt-14-dev)
+    # The end-to-end print: a CUPS scheduler with a PDF printer.
+    packages+=(cups printer-driver-cups-pdf)
 fi
 # What the package test needs to build, check and start the Debian package.
 if [ "${1:-}" = "--package" ]; then
