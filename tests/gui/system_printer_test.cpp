@@ -4,6 +4,7 @@
 // default printer.
 
 #include "core/engine.h"
+#include "pdf_reading.h"
 #include "ui/system_printer.h"
 
 #include <QDir>
@@ -21,54 +22,9 @@
 
 using namespace vormak;
 using vormak::ui::SystemPrinter;
+using namespace vormak::ui::testing;
 
 namespace {
-
-std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
-
-std::string quoted(const QString& path) {
-    return "'" + path.toStdString() + "'";
-}
-
-// "Pages:" and "Page size:" of pdfinfo, e.g. "3 842 x 595".
-std::string pagesAndSize(const QString& pdf) {
-    const std::string info = run("pdfinfo " + quoted(pdf) + " 2>/dev/null");
-    auto field = [&](const std::string& name) {
-        size_t at = info.find(name);
-        if (at == std::string::npos)
-            return std::string();
-        size_t from = info.find_first_not_of(' ', at + name.size());
-        return info.substr(from, info.find('\n', from) - from);
-    };
-    std::string size = field("Page size:");
-    size = size.substr(0, size.find(" pts"));
-    return field("Pages:") + " " + size;
-}
-
-// The text lines of one page, as pdftotext reads them. A run of blanks comes
-// back as one: pdftotext guesses blanks from the gaps between the letters.
-std::vector<std::u16string> pageLines(const QString& pdf, int page) {
-    const std::string p = std::to_string(page);
-    const QString text = QString::fromStdString(
-        run("pdftotext -layout -enc UTF-8 -f " + p + " -l " + p + " " + quoted(pdf) + " -"));
-    std::vector<std::u16string> lines;
-    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QString simplified = line.simplified();
-        if (!simplified.isEmpty())
-            lines.push_back(simplified.toStdU16String());
-    }
-    return lines;
-}
 
 // A result list of `count` distinct lines, each as long as a real one, and
 // the same as pdftotext gives them back.
@@ -94,10 +50,6 @@ bool printAll(Printer& printer, const std::vector<std::u16string>& lines) {
     return printer.endDocument();
 }
 
-bool popplerAvailable() {
-    return !run("command -v pdftotext pdfinfo").empty();
-}
-
 } // namespace
 
 TEST(PrintToPdf, LinesFillLandscapeA4PagesInOrderAndContinueOnTheNext) {
@@ -114,7 +66,7 @@ TEST(PrintToPdf, LinesFillLandscapeA4PagesInOrderAndContinueOnTheNext) {
     std::vector<std::u16string> printed;
     size_t firstPage = 0;
     for (int page = 1; page <= 3; ++page) {
-        auto onPage = pageLines(pdf, page);
+        auto onPage = pdfLines(pdf, page);
         if (page == 1)
             firstPage = onPage.size();
         printed.insert(printed.end(), onPage.begin(), onPage.end());
@@ -176,7 +128,7 @@ TEST(PrintOnCups, AJobOnTheDefaultPrinterArrivesWithTheLandscapePageCount) {
     while (arrived.isEmpty() && std::chrono::steady_clock::now() < deadline) {
         const auto found = QDir(outFolder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
         // The file is complete once the printer has finished with it.
-        if (!found.isEmpty() && run("lpstat -o 2>/dev/null").empty())
+        if (!found.isEmpty() && commandOutput("lpstat -o 2>/dev/null").empty())
             arrived = found.first().filePath();
         else
             QThread::msleep(200);
