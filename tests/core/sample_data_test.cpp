@@ -130,6 +130,13 @@ TEST_F(SampleData, Utf8CopiesWithTheMarkGiveTheSameResult) {
     window.select("TelNoHikaku");
     engine.TelNoHikaku_Click();
     EXPECT_EQ(runCheck(), kTelephoneKeyFindings);
+
+    // The result file is Shift-JIS, its title line taken from the UTF-8 file.
+    window.setText("KekkaFile", folder.path("result.csv"));
+    engine.Command9_Click();
+    const std::string written = bytesOf(toUtf8(folder.path("result.csv")));
+    EXPECT_EQ(written.substr(0, written.find("\r\n") + 2),
+              encodeCp932(u"氏名,フリガナ,郵便番号,住所,電話番号,メールアドレス,ｴﾗｰﾒｯｾｰｼﾞ\r\n"));
 }
 
 } // namespace vormak::testing
