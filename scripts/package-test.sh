@@ -46,7 +46,8 @@ done
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/vormak ./usr/share/applications/$app_id.desktop \
     ./usr/share/icons/hicolor/scalable/apps/$app_id.svg ./usr/share/metainfo/$app_id.metainfo.xml \
-    ./usr/share/doc/vormak/examples/keitai.csv ./usr/share/doc/vormak/examples/jyusyo.txt; do
+    ./usr/share/doc/vormak/examples/keitai.csv ./usr/share/doc/vormak/examples/jyusyo.txt \
+    ./usr/share/vormak/help/vormak-help.html; do
     grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
 
