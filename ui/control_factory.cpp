@@ -77,8 +77,12 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
         }
         return box;
     }
-    case ControlKind::Button:
-        return new QPushButton(caption, parent);
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, parent);
+        // Enter presses the button that has the focus, as Space does.
+        button->setAutoDefault(true);
+        return button;
+    }
     case ControlKind::CheckBox: {
         auto* check = new QCheckBox(caption, parent);
         check->setChecked(spec.flags & On);

@@ -19,14 +19,14 @@ enum class FileUse {
 };
 
 class FileChooser {
-  public:
+public:
     virtual ~FileChooser() = default;
     // The full path picked, or nothing when the user cancelled.
     virtual std::optional<QString> choose(const QString& title, FileUse use) = 0;
 };
 
 class DialogFileChooser : public FileChooser {
-  public:
+public:
     explicit DialogFileChooser(QWidget* parent);
     ~DialogFileChooser() override;
     std::optional<QString> choose(const QString& title, FileUse use) override;
@@ -34,7 +34,7 @@ class DialogFileChooser : public FileChooser {
     // The dialog itself, for tests that look at its filters.
     QFileDialog& dialog() { return *dialog_; }
 
-  private:
+private:
     std::unique_ptr<QFileDialog> dialog_;
     QString lastPicked_;
 };

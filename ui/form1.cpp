@@ -35,8 +35,9 @@ Form1::Form1(QWidget* parent)
     for (size_t i = 1; i < tabStops.size(); ++i)
         setTabOrder(control(tabStops[i - 1]->name), control(tabStops[i]->name));
 
-    for (const char* box : {"ChkFile(1)", "ChkFile(2)"})
-        control(box)->installEventFilter(this);
+    fileBoxes_ = {control("ChkFile(1)"), control("ChkFile(2)")};
+    for (QWidget* box : fileBoxes_)
+        box->installEventFilter(this);
     for (auto& [name, widget] : controls_)
         if (qobject_cast<QAbstractButton*>(widget))
             widget->installEventFilter(this);
@@ -148,19 +149,20 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
+        const int side = watched == fileBoxes_[0] ? 1 : watched == fileBoxes_[1] ? 2 : 0;
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Switching to another window, a popup or a message box is not leaving
         // the box.
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || closed_)
-            return false;
-        inspectFile(watched == control("ChkFile(1)") ? 1 : 2);
+        if (side != 0 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            !closed_)
+            inspectFile(side);
         return false;
     }
     if (event->type() == QEvent::Shortcut) {
         // An access key moves the focus to its button before the button acts,
         // as a click does, so an inspection pending in a file box runs first.
-        auto* button = static_cast<QAbstractButton*>(watched);
-        if (static_cast<QShortcutEvent*>(event)->isAmbiguous() || !button->isEnabled())
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button || static_cast<QShortcutEvent*>(event)->isAmbiguous() || !button->isEnabled())
             return false;
         button->setFocus(Qt::ShortcutFocusReason);
         button->click();

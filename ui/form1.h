@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -20,7 +21,7 @@
 namespace vormak::ui {
 
 class Form1 : public QWidget, public Window {
-  public:
+public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -75,11 +76,11 @@ class Form1 : public QWidget, public Window {
     using QWidget::isVisible;
     using QWidget::setVisible;
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void connectHandlers();
     void centreOnScreen();
     void inspectFile(int side);
@@ -94,6 +95,7 @@ class Form1 : public QWidget, public Window {
     bool busy_ = false;
     bool locked_ = false;
     QPointer<QWidget> focusBeforeLock_;
+    std::array<QWidget*, 2> fileBoxes_{}; // ChkFile(1), ChkFile(2)
 };
 
 // Connects the buttons whose handlers live with printing and help (Command8,

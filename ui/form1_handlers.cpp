@@ -14,16 +14,44 @@ void Form1::connectHandlers() {
     onClick("Command2",
             [this] { browse(u"住所録側ファイル指定", "ChkFile(2)", FileUse::Existing, 2); });
     onClick("Command10", [this] { browse(u"検査結果ファイル指定", "KekkaFile", FileUse::New, 0); });
+    onClick("Command3", [&e] { e.Command3_Click(); });
     onClick("Command4", [this] { close(); });
     onClick("Command5", [&e] { e.Command5_Click(); });
     onClick("Command6", [&e] { e.Command6_Click(); });
+    onClick("Command9", [&e] { e.Command9_Click(); });
+    onClick("Command11", [&e] { e.Command11_Click(); });
+    onClick("Command12", [&e] { e.Command12_Click(); });
+
+    // A selection changes also by the arrow keys and by the program: follow
+    // every change to the selected state, not only mouse clicks.
+    connect(control<QRadioButton>("KanaNameHikaku"), &QRadioButton::toggled, this,
+            [this, &e](bool on) {
+                if (on)
+                    runGuarded([&e] { e.KanaNameHikaku_Click(); });
+            });
+    connect(control<QRadioButton>("TelNoHikaku"), &QRadioButton::toggled, this,
+            [this, &e](bool on) {
+                if (on)
+                    runGuarded([&e] { e.TelNoHikaku_Click(); });
+            });
+
+    // Programmatic changes count too: the file inspection writes these boxes.
+    for (int side = 1; side <= 2; ++side) {
+        connect(control<QLineEdit>(indexed("KanaNameIti", side)), &QLineEdit::textChanged, this,
+                [this, &e, side] { runGuarded([&e, side] { e.KanaNameIti_Change(side); }); });
+        connect(control<QLineEdit>(indexed("TelNoIti", side)), &QLineEdit::textChanged, this,
+                [this, &e, side] { runGuarded([&e, side] { e.TelNoIti_Change(side); }); });
+    }
 }
 
 void Form1::load() {
+    runGuarded([this] { engine_.Form_Load(); });
     centreOnScreen();
 }
 
-void Form1::inspectFile(int) {}
+void Form1::inspectFile(int side) {
+    runGuarded([this, side] { engine_.ChkFile_LostFocus(side); });
+}
 
 void Form1::browse(const char16_t* title, std::string_view target, FileUse use, int side) {
     const std::optional<QString> path = fileChooser_->choose(QString::fromUtf16(title), use);

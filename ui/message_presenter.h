@@ -18,7 +18,7 @@ struct MessageRequest {
 };
 
 class MessagePresenter {
-  public:
+public:
     virtual ~MessagePresenter() = default;
     virtual MessageAnswer present(QWidget* parent, const MessageRequest& request) = 0;
 };
@@ -26,7 +26,7 @@ class MessagePresenter {
 // Modal QMessageBox: OK or Yes/No (texts from Qt's Japanese translation), no
 // icon unless the information icon is asked for.
 class MessageBoxPresenter : public MessagePresenter {
-  public:
+public:
     MessageAnswer present(QWidget* parent, const MessageRequest& request) override;
 };
 

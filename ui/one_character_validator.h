@@ -9,11 +9,11 @@ class QLineEdit;
 namespace vormak::ui {
 
 class OneCharacterValidator : public QValidator {
-  public:
+public:
     explicit OneCharacterValidator(QLineEdit* box);
     State validate(QString& input, int& pos) const override;
 
-  private:
+private:
     QLineEdit* box_;
     QString before_; // the box's text before the edit being validated
 };
