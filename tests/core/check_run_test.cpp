@@ -57,20 +57,6 @@ TEST_F(CheckRun, TheSixSettingsMustBeGivenAndLieWithinTheRecord) {
     EXPECT_EQ(window.messages.back().title, u"Vormak");
 }
 
-TEST_F(CheckRun, ARefusedRunChangesNothing) {
-    twoValidSides();
-    engine.Command3_Click();
-    const Texts before = results();
-    window.setText("FieldCnt(1)", u"0");
-    window.busyChanges.clear();
-    engine.Command3_Click();
-    EXPECT_EQ(window.messageTexts(), Texts{u"携帯電話側ファイルが指定されていません"});
-    EXPECT_TRUE(window.busyChanges.empty());
-    EXPECT_EQ(window.text("JikkouMsg"), u"検 査 終 了");
-    EXPECT_EQ(results(), before);
-    EXPECT_EQ(engine.KeyTbl(1, 1, 1), u"A");
-}
-
 TEST_F(CheckRun, ARunShowsItsProgressAndLeavesNothingOfTheRunBefore) {
     useFile(1, u"A,1,x,y\rB,2,x,y\rC,3,x,y", u"4", u"1", u"2");
     useFile(2, u"A,1", u"2", u"1", u"2");

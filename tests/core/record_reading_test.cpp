@@ -68,20 +68,6 @@ TEST_F(RecordReading, KeyFieldsLoseBlanksAndHyphensWhenBothPositionsAreGiven) {
     EXPECT_EQ(next(1, 3), (Texts{u"山田　太郎", u"ﾔﾏ ﾀﾞ", u"03-1234-5678"}));
 }
 
-TEST_F(RecordReading, NothingIsReadOrWrittenOutsideTheTwentyFields) {
-    Text wide = u"1";
-    for (int i = 2; i <= 25; ++i)
-        wide += u"," + decimal(i);
-    setSide(2, folder.write("two.csv", u"keep,me"), u"2");
-    engine.RecGet(2);
-    // Field count and key positions beyond the buffer, on the other side.
-    setSide(1, folder.write("wide.csv", wide + u"\r\r"), u"25", u"30", u"0");
-    EXPECT_EQ(next(1, 20)[19], u"20");
-    EXPECT_EQ(next(1, 20)[19], u"");
-    EXPECT_EQ(fields(2, 2), (Texts{u"keep", u"me"}));
-    EXPECT_EQ(Engine::FieldCntGet(folder.path("wide.csv"), u','), 25);
-}
-
 TEST_F(RecordReading, AnUnreadableFileIsReportedForItsSideAndAbandons) {
     setSide(1, folder.path("missing.csv"), u"2");
     EXPECT_THROW(engine.RecGet(1), OperationAbandoned);

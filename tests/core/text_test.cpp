@@ -11,14 +11,14 @@ TEST(NumericValue, ReadsTheNumberATextBeginsWith) {
         const char16_t* text;
         double value;
     } cases[] = {
-        {u"", 0},          {u"abc", 0},        {u"0", 0},          {u"000", 0},
-        {u"12", 12},       {u"  2", 2},        {u"2x", 2},         {u"1 2 3", 123},
-        {u"\t4\n5", 45},   {u"-3", -3},        {u"+7", 7},         {u"- 5", -5},
-        {u"2.5", 2.5},     {u".5", 0.5},       {u"1.2.3", 1.2},    {u"1e3", 1000},
-        {u"1E-2", 0.01},   {u"2D2", 200},      {u"3e", 3},         {u"3e+", 3},
-        {u"&H1F", 31},     {u"&hff", 255},     {u"&HFFFF", -1},    {u"&HFFFFF", 1048575},
-        {u"&O17", 15},     {u"&X1", 0},        {u"--1", 0},        {u"１２", 0},
-        {u"\u30002", 0},   {u"\r2", 0},
+        {u"", 0},        {u"abc", 0},    {u"0", 0},       {u"000", 0},
+        {u"12", 12},     {u"  2", 2},    {u"2x", 2},      {u"1 2 3", 123},
+        {u"\t4\n5", 45}, {u"-3", -3},    {u"+7", 7},      {u"- 5", -5},
+        {u"2.5", 2.5},   {u".5", 0.5},   {u"1.2.3", 1.2}, {u"1e3", 1000},
+        {u"1E-2", 0.01}, {u"2D2", 200},  {u"3e", 3},      {u"3e+", 3},
+        {u"&H1F", 31},   {u"&hff", 255}, {u"&HFFFF", -1}, {u"&HFFFFF", 1048575},
+        {u"&O17", 15},   {u"&X1", 0},    {u"--1", 0},     {u"１２", 0},
+        {u"\u30002", 0}, {u"\r2", 0},
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(numericValue(c.text), c.value) << toUtf8(c.text);
@@ -44,17 +44,4 @@ TEST(NumericValue, RangeTestJudgesTheValueBeforeRounding) {
     EXPECT_FALSE(isWholeNumberIn(u"0", 1, 20));
     EXPECT_FALSE(isWholeNumberIn(u"1.5", 1, 20));
     EXPECT_FALSE(isWholeNumberIn(u"-1", 1, 20));
-}
-
-TEST(Trim, RemovesHalfAndFullWidthBlanksAtTheEndsOnly) {
-    EXPECT_EQ(trimmed(u" \u3000a b\u3000 "), u"a b");
-    EXPECT_EQ(trimmed(u"\u3000 \u3000"), u"");
-    EXPECT_EQ(trimmed(u"\ta\t"), u"\ta\t");
-}
-
-TEST(Utf8, PathsSurviveTheRoundTrip) {
-    const std::u16string name = u"/tmp/携帯\u3000ﾃﾞｰﾀ\U0001F600.csv";
-    EXPECT_EQ(fromUtf8(toUtf8(name)), name);
-    EXPECT_EQ(toUtf8(u"崎"), "\xE5\xB4\x8E");
-    EXPECT_EQ(fromUtf8("a\xFF" "b"), u"a\uFFFDb");
 }
