@@ -5,27 +5,15 @@ using namespace vormak::testing;
 
 namespace {
 
-// Makes the test's current folder a given one for the life of the object.
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const std::filesystem::path& folder)
-        : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder);
-    }
-    ~CurrentFolder() { std::filesystem::current_path(previous_); }
-    CurrentFolder(const CurrentFolder&) = delete;
-    CurrentFolder& operator=(const CurrentFolder&) = delete;
-
-private:
-    std::filesystem::path previous_;
-};
-
 // Every test works in a folder of its own, where "vormak.izn" lives.
 struct ConversionTable : ::testing::Test {
     TempFolder folder;
-    CurrentFolder current{toUtf8(folder.path(""))};
+    std::filesystem::path previous = std::filesystem::current_path();
     FakeWindow window;
     Engine engine{window};
+
+    void SetUp() override { std::filesystem::current_path(toUtf8(folder.path(""))); }
+    void TearDown() override { std::filesystem::current_path(previous); }
 
     void setPair(int i, std::u16string_view from, std::u16string_view to) {
         window.setText(indexed("FrMoji", i), from);

@@ -31,22 +31,16 @@ public:
     void setText(std::string_view control, std::u16string_view text) override;
 
     bool isChecked(std::string_view control) const override { return checked_.at(key(control)); }
-    void setChecked(std::string_view control, bool checked) override {
-        checked_.at(key(control)) = checked;
-    }
+    void setChecked(std::string_view control, bool checked) override { checked_.at(key(control)) = checked; }
     void setCaption(std::string_view control, std::u16string_view caption) override {
         captions_[key(control)] = std::u16string(caption);
     }
     std::u16string caption(std::string_view control) const { return captions_.at(key(control)); }
 
-    bool isSelected(std::string_view option) const override {
-        return selected_.count(key(option)) > 0;
-    }
+    bool isSelected(std::string_view option) const override { return selected_.count(key(option)) > 0; }
     void select(std::string_view option) override;
 
-    void setVisible(std::string_view control, bool visible) override {
-        visible_[key(control)] = visible;
-    }
+    void setVisible(std::string_view control, bool visible) override { visible_[key(control)] = visible; }
     bool isVisible(std::string_view control) const override {
         auto it = visible_.find(key(control));
         return it == visible_.end() || it->second;
@@ -54,9 +48,7 @@ public:
 
     void listClear(std::string_view list) override { lists_[key(list)].clear(); }
     void listAdd(std::string_view list, std::u16string_view line) override;
-    int listCount(std::string_view list) const override {
-        return static_cast<int>(lines(list).size());
-    }
+    int listCount(std::string_view list) const override { return static_cast<int>(lines(list).size()); }
     std::u16string listLine(std::string_view list, int index) const override {
         return lines(list).at(static_cast<size_t>(index)).text;
     }

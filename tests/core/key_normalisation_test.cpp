@@ -5,13 +5,6 @@ using namespace vormak::testing;
 
 namespace {
 
-TEST(CharacterRemoval, RemovesEveryOccurrenceOfExactlyOneCharacter) {
-    EXPECT_EQ(Engine::TumeMoji(u"", u"-"), u"");
-    EXPECT_EQ(Engine::TumeMoji(u"-03-1234-", u"-"), u"031234");
-    EXPECT_EQ(Engine::TumeMoji(u"a--b", u"--"), u"a--b");
-    EXPECT_EQ(Engine::TumeMoji(u"a--b", u""), u"a--b");
-}
-
 class ConversionPairs : public EngineFixture {
 protected:
     Text convert(std::u16string_view text, std::initializer_list<Texts> pairs) {

@@ -3,18 +3,13 @@
 using namespace vormak;
 using namespace vormak::testing;
 
-namespace {
+// "HikakuFldIti|Hikaku2FldIti" of a side.
+static Text keyColumns(const FakeWindow& window, int side) {
+    return window.text(indexed("HikakuFldIti", side)) + u"|" +
+           window.text(indexed("Hikaku2FldIti", side));
+}
 
-class MainWindow : public EngineFixture {
-protected:
-    // "HikakuFldIti|Hikaku2FldIti" of a side.
-    Text keyColumns(int side) const {
-        return window.text(indexed("HikakuFldIti", side)) + u"|" +
-               window.text(indexed("Hikaku2FldIti", side));
-    }
-};
-
-TEST_F(MainWindow, TheKeyChoiceSetsTheCaptionsAndKeyColumnsButNotTheChecks) {
+TEST_F(EngineFixture, TheKeyChoiceSetsTheCaptionsAndKeyColumnsButNotTheChecks) {
     window.select("KanaNameHikaku");
     engine.Form_Load();
     EXPECT_FALSE(window.isVisible("ChkLst"));
@@ -25,25 +20,19 @@ TEST_F(MainWindow, TheKeyChoiceSetsTheCaptionsAndKeyColumnsButNotTheChecks) {
     window.setChecked("KNonChk", false);
     window.setText("KanaNameIti(1)", u"2");
     window.setText("TelNoIti(1)", u"3");
+    window.setText("KanaNameIti(2)", u"3");
+    window.setText("TelNoIti(2)", u" 5x");
     window.select("KanaNameHikaku");
     engine.KanaNameHikaku_Click();
     EXPECT_EQ(window.caption("DblChkK"), u"1．携帯側の同一氏名重複データ");
     EXPECT_EQ(window.caption("KNonChk"), u"3．氏名データが、携帯側にないもの");
     EXPECT_EQ(window.caption("JNonChk"), u"4．氏名データが、住所録側にないもの");
     EXPECT_EQ(window.caption("SubKeyErrChk"), u"5．同一氏名で電話番号が一致しないデータ");
-    EXPECT_EQ(keyColumns(1) + u" " + keyColumns(2), u"2|3 |");
+    EXPECT_EQ(keyColumns(window, 1) + u" " + keyColumns(window, 2), u"2|3 3| 5x");
     EXPECT_FALSE(window.isChecked("KNonChk"));
-}
-
-TEST_F(MainWindow, APositionChangeUpdatesTheKeyColumnsOfItsSideOnly) {
-    window.select("KanaNameHikaku");
-    window.setText("KanaNameIti(2)", u"3");
-    window.setText("TelNoIti(2)", u" 5x");
-    engine.KanaNameIti_Change(2);
-    EXPECT_EQ(keyColumns(2) + u" " + keyColumns(1), u"3| 5x 1|1");
+    // A position change updates the key columns of its side only.
     window.select("TelNoHikaku");
-    engine.TelNoIti_Change(2);
-    EXPECT_EQ(keyColumns(2), u" 5x|3");
+    window.setText("TelNoIti(1)", u"4");
+    engine.TelNoIti_Change(1);
+    EXPECT_EQ(keyColumns(window, 1) + u" " + keyColumns(window, 2), u"4|2 3| 5x");
 }
-
-} // namespace

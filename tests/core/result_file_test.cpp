@@ -96,15 +96,6 @@ TEST_F(ResultFile, MessageColumnFollowsTheFieldsAndTheTitleLineNamesIt) {
               (Texts{u" 1: ﾖﾐ", u" 2: 氏名", u" 3: 電話", u" 4: 備考"}));
 }
 
-TEST_F(ResultFile, AnEmptyListWritesOnlyTheTitleLineOrNothing) {
-    window.setChecked("ChkMsgOut", false);
-    engine.Command9_Click();
-    EXPECT_EQ(written(), cp932(u"ﾖﾐ,氏名,電話,備考\r\n"));
-    window.setChecked("TitleChk(2)", false);
-    engine.Command9_Click();
-    EXPECT_EQ(written(), "");
-}
-
 TEST_F(ResultFile, AnExistingFileIsReplacedOnlyWhenTheUserSaysYes) {
     window.listAdd("ChkLst", kCheck3);
     window.setChecked("TitleChk(2)", false);

