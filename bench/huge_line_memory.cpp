@@ -1,0 +1,117 @@
+// A file picked by mistake, 1 GiB without a single line end, goes through the
+// field count, the inspection, the record viewer and a check run; none of them
+// may hold more than a bounded part of it in memory.
+//
+//   build/test/bench/huge_line_memory [size in MiB, default 1024]
+//
+// Prints the peak resident size before and after and exits with 1 when it
+// grew by more than the bound, or when a step did not refuse the line the
+// way the user should see it. The file is sparse: it takes no disk space.
+
+#include "core/engine.h"
+#include "core/text.h"
+#include "fake_window.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <string>
+
+using namespace vormak;
+
+namespace {
+
+constexpr long kBoundKiB = 64 * 1024; // growth of the peak resident size allowed
+
+long peakResidentKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+bool failed = false;
+
+void expect(bool ok, const char* what) {
+    std::printf("%-58s %s\n", what, ok ? "ok" : "FAILED");
+    failed = failed || !ok;
+}
+
+std::filesystem::path makeSparseFile(const std::filesystem::path& path, long long bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (fd < 0 || ::ftruncate(fd, bytes) != 0) {
+        std::perror(path.c_str());
+        std::exit(2);
+    }
+    ::close(fd);
+    return path;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const long long mib = argc > 1 ? std::atoll(argv[1]) : 1024;
+    char folderTemplate[] = "/tmp/vormak-huge-XXXXXX";
+    if (!::mkdtemp(folderTemplate)) {
+        std::perror("mkdtemp");
+        return 2;
+    }
+    const std::filesystem::path folder = folderTemplate;
+    const auto huge = makeSparseFile(folder / "huge.csv", mib << 20);
+    const auto small = folder / "small.csv";
+    {
+        std::FILE* f = std::fopen(small.c_str(), "wb");
+        std::fputs("a,1\r\nb,2\r\n", f);
+        std::fclose(f);
+    }
+
+    testing::FakeWindow window;
+    Engine engine(window);
+    const long startKiB = peakResidentKiB();
+    const auto started = std::chrono::steady_clock::now();
+
+    expect(Engine::FieldCntGet(fromUtf8(huge.string()), u',') == 0,
+           "field count of the huge line is 0");
+
+    window.setText("ChkFile(1)", fromUtf8(huge.string()));
+    engine.ChkFile_LostFocus(1);
+    expect(window.text("FieldCnt(1)") == u"0" && window.messages.empty(),
+           "inspection gives field count 0, no message");
+
+    // Counts and positions typed by hand, as a user would to force it.
+    window.setText("FieldCnt(1)", u"2");
+    window.select("KeitaiDsp");
+    engine.Command6_Click();
+    expect(window.messageTexts() ==
+               std::vector<std::u16string>{u"携帯電話側ファイルに長すぎる行があります"},
+           "viewer refuses the line, naming the side");
+
+    window.setText("ChkFile(2)", fromUtf8(small.string()));
+    engine.ChkFile_LostFocus(2);
+    for (int side = 1; side <= 2; ++side) {
+        window.setText(indexed("KanaNameIti", side), u"1");
+        window.setText(indexed("TelNoIti", side), u"2");
+    }
+    window.messages.clear();
+    engine.Command3_Click();
+    expect(window.messageTexts() ==
+                   std::vector<std::u16string>{u"携帯電話側ファイルに長すぎる行があります"} &&
+               window.text("JikkouMsg") == u"検 査 中 止" && !window.busy() && !window.locked(),
+           "check run refuses the line and ends cleanly");
+
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const long endKiB = peakResidentKiB();
+    std::printf("file: %lld MiB without a line end; four passes in %.1f s\n", mib, seconds);
+    std::printf("peak resident size: %ld KiB at start, %ld KiB at end, grown by %ld KiB "
+                "(bound %ld KiB)\n",
+                startKiB, endKiB, endKiB - startKiB, kBoundKiB);
+    expect(endKiB - startKiB <= kBoundKiB, "peak resident size within the bound");
+
+    std::filesystem::remove_all(folder);
+    return failed ? 1 : 0;
+}
