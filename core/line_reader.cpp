@@ -4,8 +4,10 @@
 #include "core/text.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vormak {
 
@@ -14,12 +16,16 @@ constexpr size_t kChunk = size_t{64} * 1024;
 }
 
 LineReader::LineReader(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
+    // Only a plain file is read. Opening without blocking and looking before
+    // reading keeps a named pipe from waiting for a writer and a device such
+    // as /dev/zero from being read forever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return;
     struct stat st {};
-    if (fstat(fileno(f), &st) != 0 || S_ISDIR(st.st_mode)) {
-        std::fclose(f);
+    std::FILE* f = nullptr;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !(f = ::fdopen(fd, "rb"))) {
+        ::close(fd);
         return;
     }
     file_ = f;

@@ -16,14 +16,15 @@
 namespace vormak {
 
 class LineReader {
-  public:
+public:
     // A line longer than this is refused instead of being held in memory.
     static constexpr size_t kMaxLineBytes = 1u << 20;
 
     enum class Status { Line, End, TooLong, Failed };
 
-    // Opens the file; isOpen() tells whether that worked (a directory, a
-    // missing file or one without read permission does not open).
+    // Opens the file; isOpen() tells whether that worked (only a plain file
+    // opens: not a directory, a named pipe or a device, nor a missing file
+    // or one without read permission).
     explicit LineReader(const std::string& path);
     ~LineReader();
     LineReader(const LineReader&) = delete;
@@ -40,7 +41,7 @@ class LineReader {
     // Reads the next line into `line`, decoded to UTF-16.
     Status readLine(std::u16string& line);
 
-  private:
+private:
     int peekByte();
     void skipByteOrderMark();
 
