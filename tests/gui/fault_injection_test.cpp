@@ -6,7 +6,6 @@
 
 #include "form_fixture.h"
 
-#include "core/test_files.h"
 #include "ui/control_table.h"
 
 #include <QAbstractButton>
@@ -16,6 +15,8 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,11 +24,18 @@
 using namespace vormak;
 using namespace vormak::ui;
 using namespace vormak::ui::testing;
-using vormak::testing::readBytes;
-using vormak::testing::writeBytes;
 namespace fs = std::filesystem;
 
 namespace {
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const std::string& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
 
 // Runs a hook from inside the n-th yield from now, after the pending events.
 struct HookedPump : EventPump {
