@@ -177,7 +177,10 @@ Text fromUtf8(std::string_view bytes) {
             else
                 c = (c << 6) | (cb & 0x3F);
         }
-        if (!ok || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        // The shortest form only: an overlong sequence could smuggle in a
+        // character (a quote, a delimiter) that the bytes do not show.
+        static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+        if (!ok || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) || c < kSmallest[extra]) {
             out.push_back(u'\uFFFD');
             ++i;
             continue;

@@ -45,3 +45,14 @@ TEST(NumericValue, RangeTestJudgesTheValueBeforeRounding) {
     EXPECT_FALSE(isWholeNumberIn(u"1.5", 1, 20));
     EXPECT_FALSE(isWholeNumberIn(u"-1", 1, 20));
 }
+
+TEST(Utf8, OnlyTheShortestFormDecodesAndPathsSurviveTheRoundTrip) {
+    // An overlong quote or slash must not turn into one.
+    EXPECT_EQ(fromUtf8("a\xC0\xA2"
+                       "b"),
+              u"a\uFFFD\uFFFDb");
+    EXPECT_EQ(fromUtf8("\xE0\x80\xAF"), u"\uFFFD\uFFFD\uFFFD");
+    EXPECT_EQ(fromUtf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD"); // a surrogate
+    const std::u16string name = u"/tmp/携帯\u3000ﾃﾞｰﾀ\U0001F600.csv";
+    EXPECT_EQ(fromUtf8(toUtf8(name)), name);
+}
