@@ -1,70 +1,39 @@
-// The window itself: places, captions that fit, tab order, the sorted result
-// list, the conversion boxes and the message box.
+// The window as the user meets it: tab order, the captions that follow the
+// match key, the inspection of a file box the user leaves, a cancelled file
+// dialog, the record viewer.
 
 #include "form_fixture.h"
 
-#include "ui/control_table.h"
-
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyleOptionGroupBox>
-#include <QTimer>
-
+using namespace vormak;
 using namespace vormak::ui;
 using namespace vormak::ui::testing;
 
 namespace {
 
-using Window = FormTest;
-
-// Width a control needs to show its caption whole.
-int neededWidth(QWidget* w) {
-    if (auto* frame = qobject_cast<QGroupBox*>(w)) {
-        QStyleOptionGroupBox o;
-        o.initFrom(frame);
-        o.text = frame->title();
-        o.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        const QRect title =
-            w->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, w);
-        const int text = QFontMetrics(w->font()).horizontalAdvance(frame->title());
-        return title.left() + std::max(title.width(), text);
+class Window : public FormTest {
+protected:
+    Lines checkCaptions() const {
+        Lines out;
+        for (const char* box : {"DblChkK", "DblChkJ", "KNonChk", "JNonChk", "SubKeyErrChk"})
+            out.push_back(form.text(box));
+        return out;
     }
-    if (auto* b = qobject_cast<QPushButton*>(w))
-        return QFontMetrics(w->font()).horizontalAdvance(b->text().remove(u'&')) + 6;
-    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) || qobject_cast<QLabel*>(w))
-        return w->sizeHint().width();
-    return 0;
-}
-
-// With either key's check captions: every caption fits its control, every
-// control its container, and no two controls of one container overlap.
-TEST_F(Window, EveryCaptionIsFullyVisible) {
-    EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    form.load();
-    for (const char* key : {"KanaNameHikaku", "TelNoHikaku"}) {
-        form.select(key);
-        for (const ControlSpec& spec : controlTable()) {
-            QWidget* w = form.control(spec.name);
-            if (w->isHidden())
-                continue;
-            EXPECT_LE(neededWidth(w), w->width()) << spec.name;
-            EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << spec.name;
-            for (const ControlSpec& other : controlTable()) {
-                QWidget* o = form.control(other.name);
-                const bool sibling = o->parentWidget() == w->parentWidget();
-                EXPECT_FALSE(o != w && sibling && !o->isHidden() &&
-                             w->geometry().intersects(o->geometry()))
-                    << spec.name << " overlaps " << other.name;
-            }
-        }
+    // Field count, name and telephone columns, the two hidden key columns,
+    // title line.
+    Lines found(int side) const {
+        Lines out;
+        for (const char* box :
+             {"FieldCnt", "KanaNameIti", "TelNoIti", "HikakuFldIti", "Hikaku2FldIti"})
+            out.push_back(form.text(indexed(box, side)));
+        out.push_back(form.isChecked(indexed("TitleChk", side)) ? u"title" : u"no title");
+        return out;
     }
-}
+    // Types the path into the side's box and leaves it with Tab.
+    void enterAndLeave(int side, const QString& path) {
+        type(indexed("ChkFile", side), path);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+};
 
 TEST_F(Window, TabOrderFollowsTheTabIndexes) {
     const std::vector<std::string> expected = {
@@ -87,48 +56,84 @@ TEST_F(Window, TabOrderFollowsTheTabIndexes) {
     EXPECT_EQ(chain, expected);
 }
 
-// Ordinal order: by UTF-16 code unit, no case or width folding, a proper
-// prefix first, equal lines side by side. The font is fixed-pitch, a
-// full-width character exactly two half-width ones, so the columns line up.
-TEST_F(Window, ResultListSortsEachLineIntoOrdinalPlaceInAFixedPitchFont) {
-    for (const char16_t* line : {u"b", u"ｱ", u"a", u"B", u"あ", u"ab", u"a", u"", u"Ａ"})
-        form.listAdd("ChkLst", line);
-    EXPECT_EQ(lines("ChkLst"), (Lines{u"", u"B", u"a", u"a", u"ab", u"b", u"あ", u"Ａ", u"ｱ"}));
-    const QFontMetrics m(form.control("ChkLst")->font());
-    EXPECT_EQ(m.horizontalAdvance(q(u"携ﾃﾞ")), 4 * m.horizontalAdvance(QStringLiteral("1")));
-}
-
-TEST_F(Window, ConversionBoxTakesOneTypedCharacterButKeepsLongerProgramTexts) {
+// The key (switched here with the arrow key) changes the captions and the
+// hidden key columns of both sides, never the state of the check boxes.
+TEST_F(Window, MatchKeyChangesCaptionsAndHiddenColumnsButNotTheCheckBoxes) {
     start();
-    type("FrMoji(1)", q(u"髙橋"));
-    EXPECT_EQ(form.text("FrMoji(1)"), u"髙");
-    form.setText("ToMoji(1)", u"ab");
-    auto* box = form.control<QLineEdit>("ToMoji(1)");
-    box->end(false);
-    QTest::keyClicks(box, QStringLiteral("c"));
-    EXPECT_EQ(form.text("ToMoji(1)"), u"ab");
-    QTest::keyClick(box, Qt::Key_Backspace);
-    EXPECT_EQ(form.text("ToMoji(1)"), u"a");
+    EXPECT_FALSE(form.isVisible("ChkLst"));
+    EXPECT_EQ(
+        checkCaptions(),
+        (Lines{u"1．携帯側の同一電話番号重複データ", u"2．住所録側の同一電話番号重複データ",
+               u"3．電話番号データが、携帯側にないもの", u"4．電話番号データが、住所録側にないもの",
+               u"5．同一電話番号で氏名が一致しないデータ"}));
+    enterAndLeave(1, writeFile(QStringLiteral("a.csv"), {u"ﾌﾘｶﾞﾅ,氏名,電話番号"}));
+    EXPECT_EQ(found(1), (Lines{u"3", u"1", u"3", u"3", u"1", u"title"}));
+    EXPECT_EQ(lines("RecLst"), (Lines{u" 1: ﾌﾘｶﾞﾅ", u" 2: 氏名", u" 3: 電話番号"}));
+
+    form.setChecked("DblChkJ", false);
+    click("TelNoHikaku");
+    QTest::keyClick(form.control("TelNoHikaku"), Qt::Key_Left);
+    EXPECT_TRUE(form.isSelected("KanaNameHikaku"));
+    EXPECT_EQ(checkCaptions(),
+              (Lines{u"1．携帯側の同一氏名重複データ", u"2．住所録側の同一氏名重複データ",
+                     u"3．氏名データが、携帯側にないもの", u"4．氏名データが、住所録側にないもの",
+                     u"5．同一氏名で電話番号が一致しないデータ"}));
+    EXPECT_EQ((std::pair{form.isChecked("DblChkK"), form.isChecked("DblChkJ")}),
+              std::pair(true, false));
+    EXPECT_EQ(found(1), (Lines{u"3", u"1", u"3", u"1", u"3", u"title"}));
+    type("TelNoIti(2)", QStringLiteral("4"));
+    EXPECT_EQ(found(2), (Lines{u"0", u"", u"4", u"", u"4", u"title"}));
 }
 
-// The real message box: a lone CR breaks the line; no icon; Japanese Yes/No
-// from Qt's own translation; the answer is passed back.
-TEST_F(Window, MessageBoxBreaksAtALoneCrAndAsksYesOrNoInJapanese) {
-    form.setMessagePresenter(std::make_unique<MessageBoxPresenter>());
-    QStringList seen;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        seen << box->windowTitle() << box->text() << QString::number(box->icon());
-        for (QAbstractButton* b : box->buttons())
-            seen << b->text();
-        box->button(QMessageBox::No)->click();
-    });
-    EXPECT_EQ(form.message(u"上\r下\r\n終", vormak::MessageButtons::YesNo,
-                           vormak::MessageIcon::None, u"Vormak"),
-              vormak::MessageAnswer::No);
-    EXPECT_EQ(seen, QStringList({QStringLiteral("Vormak"), q(u"上\n下\n終"), QStringLiteral("0"),
-                                 q(u"はい(&Y)"), q(u"いいえ(&N)")}));
+TEST_F(Window, TitleWordsAreFoundInQuotedTitlesAndNotInData) {
+    start();
+    enterAndLeave(2, writeFile(QStringLiteral("q.csv"), {u"\"電話\",\"姓名\""}));
+    EXPECT_EQ(found(2), (Lines{u"2", u"2", u"1", u"1", u"2", u"title"}));
+    EXPECT_TRUE(form.isSelected("JyusyoDsp"));
+    enterAndLeave(2, writeFile(QStringLiteral("d.csv"), {u"name,tel", u"ﾔﾏﾀﾞ,0311"}));
+    EXPECT_EQ(found(2), (Lines{u"2", u"", u"", u"", u"", u"no title"}));
+}
+
+// Each side keeps its own place; choosing a side alone changes nothing shown;
+// Enter on the focused button acts as a click; paging past the end says so.
+TEST_F(Window, ViewerPagesEachSideToItsEnd) {
+    start();
+    chooser->answers = {writeFile(QStringLiteral("k.csv"), {u"氏名,電話", u"K1,1", u"K2"}),
+                        writeFile(QStringLiteral("j.csv"), {u"氏名,電話", u"J1,1"})};
+    click("Command1");
+    click("Command2");
+    EXPECT_EQ(lines("RecLst"), (Lines{u" 1: 氏名", u" 2: 電話"}));
+    click("Command5");
+    click("KeitaiDsp");
+    EXPECT_EQ(lines("RecLst"), (Lines{u" 1: J1", u" 2: 1"}));
+    form.control("Command5")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.control("Command5"), Qt::Key_Return);
+    EXPECT_EQ(lines("RecLst"), (Lines{u" 1: K1", u" 2: 1"}));
+    click("Command5");
+    EXPECT_EQ(lines("RecLst"), (Lines{u" 1: K2", u" 2: "}));
+    EXPECT_EQ(messageTexts(), Lines{});
+    click("Command5");
+    EXPECT_EQ(messageTexts(), Lines{u"データの上限に達しました"});
+    EXPECT_EQ(lines("RecLst"), (Lines{u" 1: K2", u" 2: "}));
+    QTest::keyClick(&form, Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(lines("RecLst"), (Lines{u" 1: 氏名", u" 2: 電話"}));
+}
+
+// A cancel leaves the path, field count and positions as they were: no
+// inspection runs.
+TEST_F(Window, CancelledFileDialogChangesNothing) {
+    form.load();
+    for (auto [box, text] : {std::pair{"ChkFile(1)", u"/nowhere/old.csv"},
+                             {"FieldCnt(1)", u"7"},
+                             {"KanaNameIti(1)", u"2"},
+                             {"TelNoIti(1)", u"3"}})
+        form.setText(box, text);
+    click("Command1");
+    EXPECT_EQ(chooser->asked.at(0), std::pair(q(u"携帯側ファイル指定"), FileUse::Existing));
+    EXPECT_EQ((Lines{form.text("ChkFile(1)"), form.text("FieldCnt(1)"), form.text("KanaNameIti(1)"),
+                     form.text("TelNoIti(1)")}),
+              (Lines{u"/nowhere/old.csv", u"7", u"2", u"3"}));
+    EXPECT_EQ(messageTexts(), Lines{});
 }
 
 } // namespace
