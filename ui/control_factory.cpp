@@ -30,16 +30,16 @@ QRect pixels(const TwipRect& r) {
             r.height / kTwipsPerPixel};
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = fromUtf16(spec.caption);
-    switch (spec.kind) {
+QWidget* createWidget(const ControlRow& row, QWidget* parent) {
+    const QString caption = fromUtf16(row.caption);
+    switch (row.kind) {
     case ControlKind::Frame: {
         auto* frame = new QGroupBox(caption, parent);
         // Every frame draws its caption the same way; some in colour.
         QString colour = QStringLiteral("palette(window-text)");
-        if (spec.flags & BlueCaption)
+        if (row.flags & BlueCaption)
             colour = kBlue.name();
-        else if (spec.flags & RedCaption)
+        else if (row.flags & RedCaption)
             colour = kDarkRed.name();
         // The caption starts close to the left edge: the longest captions
         // fill their frames almost to the right edge.
@@ -53,7 +53,7 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
         return new QWidget(parent);
     case ControlKind::Label: {
         auto* label = new QLabel(caption, parent);
-        if (spec.font == FontRole::Message) {
+        if (row.font == FontRole::Message) {
             QPalette p = label->palette();
             p.setColor(QPalette::WindowText, kDarkRed);
             label->setPalette(p);
@@ -62,15 +62,15 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
     }
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(caption, parent);
-        if (spec.flags & RightAligned)
+        if (row.flags & RightAligned)
             box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (spec.flags & DirectInput) {
+        if (row.flags & DirectInput) {
             box->setAttribute(Qt::WA_InputMethodEnabled, false);
             box->setInputMethodHints(Qt::ImhDigitsOnly);
         }
-        if (spec.flags & OneCharacter)
+        if (row.flags & OneCharacter)
             box->setValidator(new OneCharacterValidator(box));
-        if (spec.flags & Yellow) {
+        if (row.flags & Yellow) {
             QPalette p = box->palette();
             p.setColor(QPalette::Base, kLightYellow);
             box->setPalette(p);
@@ -85,12 +85,12 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
     }
     case ControlKind::CheckBox: {
         auto* check = new QCheckBox(caption, parent);
-        check->setChecked(spec.flags & On);
+        check->setChecked(row.flags & On);
         return check;
     }
     case ControlKind::Option: {
         auto* option = new QRadioButton(caption, parent);
-        option->setChecked(spec.flags & On);
+        option->setChecked(row.flags & On);
         return option;
     }
     case ControlKind::List: {
@@ -98,7 +98,7 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
         // Every line is one text row: the view may lay out a thousand lines
         // without measuring each of them.
         list->setUniformItemSizes(true);
-        if (spec.flags & SortedMultiSelect) {
+        if (row.flags & SortedMultiSelect) {
             list->setSelectionMode(QAbstractItemView::ExtendedSelection);
             list->setProperty(kSortedLinesProperty, true);
         }
@@ -139,23 +139,23 @@ QFont fontFor(FontRole role) {
 
 ControlMap createControls(QWidget* form) {
     ControlMap controls;
-    for (const ControlSpec& spec : controlTable()) {
+    for (const ControlRow& row : controlTable()) {
         QWidget* parent = form;
-        if (spec.container)
-            parent = controls.at(spec.container);
-        QWidget* w = createWidget(spec, parent);
-        w->setObjectName(QString::fromLatin1(spec.name));
-        w->setGeometry(pixels(spec.rect));
-        w->setFont(fontFor(spec.font));
-        if (spec.tabIndex == kNoTabStop && spec.kind != ControlKind::Label)
+        if (row.container)
+            parent = controls.at(row.container);
+        QWidget* w = createWidget(row, parent);
+        w->setObjectName(QString::fromLatin1(row.name));
+        w->setGeometry(pixels(row.rect));
+        w->setFont(fontFor(row.font));
+        if (row.tabIndex == kNoTabStop && row.kind != ControlKind::Label)
             w->setFocusPolicy(Qt::NoFocus);
-        if (spec.flags & Disabled)
+        if (row.flags & Disabled)
             w->setEnabled(false);
-        if (spec.flags & Hidden)
+        if (row.flags & Hidden)
             w->setVisible(false);
-        if (spec.helpTopic)
-            w->setProperty("helpTopic", spec.helpTopic);
-        controls.emplace(spec.name, w);
+        if (row.helpTopic)
+            w->setProperty("helpTopic", row.helpTopic);
+        controls.emplace(row.name, w);
     }
     return controls;
 }

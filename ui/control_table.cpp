@@ -19,7 +19,7 @@ constexpr unsigned locked = LockedInOperation;
 // window has always had them (twips). Inner controls are laid out in pixels so
 // that every caption fits at the fixed size.
 // clang-format off
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     // ① The two input files; side 2 repeats side 1 96 pixels lower.
     {"Frame1", K::Frame, nullptr, u"① 検査対象のファイル", {120, 120, 5415, 3195}, none, F::Bold, BlueCaption, 4},
     {"Label1", K::Label, "Frame1", u"携 帯 側", fromPixels(8, 20, 68, 21), none, F::Bold, None, 0},
@@ -136,7 +136,7 @@ constexpr ControlSpec kControls[] = {
 
 } // namespace
 
-std::span<const ControlSpec> controlTable() {
+std::span<const ControlRow> controlTable() {
     return kControls;
 }
 

@@ -54,7 +54,7 @@ constexpr TwipRect fromPixels(int left, int top, int width, int height) {
 constexpr int kTwipsPerPixel = 15;
 constexpr int kNoTabStop = -1;
 
-struct ControlSpec {
+struct ControlRow {
     const char* name; // objectName: "ChkFile(1)", "Command3"
     ControlKind kind;
     const char* container; // nullptr: the window itself
@@ -67,7 +67,7 @@ struct ControlSpec {
 };
 
 // Every control of the main window, containers before what they contain.
-std::span<const ControlSpec> controlTable();
+std::span<const ControlRow> controlTable();
 
 // Window caption and client size.
 extern const char16_t* const kWindowCaption;

@@ -26,10 +26,10 @@ Form1::Form1(QWidget* parent)
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
 
     // Tab order by the controls' tab indexes.
-    std::vector<const ControlSpec*> tabStops;
-    for (const ControlSpec& spec : controlTable())
-        if (spec.tabIndex != kNoTabStop)
-            tabStops.push_back(&spec);
+    std::vector<const ControlRow*> tabStops;
+    for (const ControlRow& row : controlTable())
+        if (row.tabIndex != kNoTabStop)
+            tabStops.push_back(&row);
     std::sort(tabStops.begin(), tabStops.end(),
               [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
     for (size_t i = 1; i < tabStops.size(); ++i)
@@ -126,9 +126,9 @@ void Form1::setOperationLocked(bool locked) {
         focusBeforeLock_ = QApplication::focusWidget();
         setFocus(Qt::OtherFocusReason);
     }
-    for (const ControlSpec& spec : controlTable())
-        if (spec.flags & LockedInOperation)
-            control(spec.name)->setEnabled(!locked);
+    for (const ControlRow& row : controlTable())
+        if (row.flags & LockedInOperation)
+            control(row.name)->setEnabled(!locked);
     if (!locked && focusBeforeLock_ && focusBeforeLock_->isEnabled() &&
         focusBeforeLock_->isVisible())
         focusBeforeLock_->setFocus(Qt::OtherFocusReason);

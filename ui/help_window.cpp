@@ -85,9 +85,9 @@ void Help::showTopic(int topic) {
 int helpTopicOf(const QWidget* widget) {
     static const std::map<std::string, int> topics = [] {
         std::map<std::string, int> m;
-        for (const ControlSpec& spec : controlTable())
-            if (spec.helpTopic != 0)
-                m[spec.name] = spec.helpTopic;
+        for (const ControlRow& row : controlTable())
+            if (row.helpTopic != 0)
+                m[row.name] = row.helpTopic;
         return m;
     }();
     for (; widget; widget = widget->parentWidget()) {

@@ -36,9 +36,9 @@ TEST_F(CheckRun, ACheckLocksTheCommandsAndEndsWithItsSortedResultLines) {
     pump->watch = [&] {
         ++yields;
         EXPECT_NE(QApplication::overrideCursor(), nullptr);
-        for (const ControlSpec& spec : controlTable())
-            if ((spec.flags & LockedInOperation) && form.control(spec.name)->isEnabled())
-                enabled.push_back(spec.name);
+        for (const ControlRow& row : controlTable())
+            if ((row.flags & LockedInOperation) && form.control(row.name)->isEnabled())
+                enabled.push_back(row.name);
         // A second start from inside the run meets a disabled button.
         click("Command3");
     };

@@ -102,17 +102,17 @@ protected:
     // Controls disabled now that are not disabled from the start.
     std::vector<std::string> disabledControls() const {
         std::vector<std::string> disabled;
-        for (const ControlSpec& spec : controlTable())
-            if (!(spec.flags & Disabled) && !form.control(spec.name)->isEnabled())
-                disabled.push_back(spec.name);
+        for (const ControlRow& row : controlTable())
+            if (!(row.flags & Disabled) && !form.control(row.name)->isEnabled())
+                disabled.push_back(row.name);
         return disabled;
     }
 
     std::vector<std::string> lockedControls() const {
         std::vector<std::string> locked;
-        for (const ControlSpec& spec : controlTable())
-            if (spec.flags & LockedInOperation)
-                locked.push_back(spec.name);
+        for (const ControlRow& row : controlTable())
+            if (row.flags & LockedInOperation)
+                locked.push_back(row.name);
         return locked;
     }
 
@@ -127,8 +127,8 @@ protected:
     // the exit button (closing has a test of its own) and help, which shows
     // its own window and touches no data.
     void clickEverything() {
-        for (const ControlSpec& spec : controlTable()) {
-            const std::string_view name = spec.name;
+        for (const ControlRow& row : controlTable()) {
+            const std::string_view name = row.name;
             if (name != "Command4" && name != "Command13" && form.control<QAbstractButton>(name))
                 click(name);
         }
