@@ -1,90 +1,103 @@
+#include "core/cross_check.h"
 #include "core/engine.h"
-#include "core/side_controls.h"
+#include "core/validation.h"
 
 namespace vormak {
 
 namespace {
 
-struct Requirement {
-    std::string_view control;
-    int side;
-    bool isFieldCount;              // else a position, within that side's field count
-    std::u16string_view missing;    // its value is 0
-    std::u16string_view outOfRange; // not a whole number within its range
-};
-
-// In the order they are checked: first that all six are given, then that
-// each lies within the record's twenty fields.
-constexpr Requirement kRequirements[6] = {
-    {"FieldCnt(1)", 1, true, u"携帯電話側ファイルが指定されていません",
-     u"携帯電話側 項目数が正しくありません"},
-    {"FieldCnt(2)", 2, true, u"住所録側ファイルが指定されていません ",
-     u"住所録側 項目数が正しくありません"},
-    {"KanaNameIti(1)", 1, false, u"携帯電話側 氏名位置が指定されていません",
-     u"携帯電話側 氏名位置が正しくありません"},
-    {"KanaNameIti(2)", 2, false, u"住所録側 氏名位置が指定されていません",
-     u"住所録側 氏名位置が正しくありません"},
-    {"TelNoIti(1)", 1, false, u"携帯電話側 電話位置が指定されていません",
-     u"携帯電話側 電話位置が正しくありません"},
-    {"TelNoIti(2)", 2, false, u"住所録側 電話位置が指定されていません",
-     u"住所録側 電話位置が正しくありません"},
-};
+constexpr std::u16string_view kTooManyRecords[2] = {u"携帯電話側 データが999件を超えています",
+                                                    u"住所録側 データが999件を超えています"};
 
 } // namespace
 
 bool Engine::InputChk() {
-    for (const auto& r : kRequirements) {
-        if (numericValue(window_.text(r.control)) == 0) {
-            showMessage(r.missing);
-            return true;
-        }
-    }
-    for (const auto& r : kRequirements) {
-        const int highest =
-            r.isFieldCount
-                ? kMaxFields
-                : static_cast<int>(numericValue(window_.text(sideControls(r.side).FieldCnt)));
-        if (!isWholeNumberIn(window_.text(r.control), 1, highest)) {
-            showMessage(r.outOfRange);
-            return true;
-        }
+    if (const auto problem = vormak::InputChk(settings_)) {
+        showMessage(*problem);
+        return true;
     }
     return false;
 }
 
-void Engine::showProgress(std::u16string_view text) {
-    window_.setText("JikkouMsg", text);
-    yieldOrAbandon();
-}
-
 void Engine::Command3_Click() {
-    if (operationInProgress_ || InputChk())
+    if (operationInProgress_)
+        return;
+    for (Side side : kBothSides)
+        inspectIfChanged(side);
+    settings_ = window_.settings();
+    if (InputChk())
         return;
     OperationScope scope(*this);
     try {
-        window_.setVisible("ChkLst", false);
-        for (int side = 1; side <= 2; ++side)
-            for (auto& entry : keyTbl_[side])
-                for (auto& cell : entry)
-                    cell.clear();
+        window_.setFindingsVisible(false);
+        lastCheck_.reset();
+        for (Side side : kBothSides) {
+            table(side).reset(0);
+            window_.showRecordCount(side, u" 0");
+        }
         showProgress(u"携帯側ソート中！");
-        SortOut(1);
+        SortOut(Side::Mobile);
         showProgress(u"住所録側ソート中！");
-        SortOut(2);
+        SortOut(Side::AddressBook);
         showProgress(u"突合わせ検査中！");
         ChkMain(1);
-        window_.setVisible("ChkLst", true);
+        window_.setFindingsVisible(true);
         ChkMain(2);
-        window_.setText("JikkouMsg", u"検 査 終 了");
+        lastCheck_ = {checkedSide(Side::Mobile, reader(Side::Mobile).isUtf8()),
+                      checkedSide(Side::AddressBook, reader(Side::AddressBook).isUtf8())};
+        window_.showStatus(u"検 査 終 了");
         // The run is complete: a window closed now leaves nothing to abandon.
         window_.yield();
     } catch (const OperationAbandoned&) {
-        // The reason has been shown (or the window is closing). Lines left in
-        // the list would name entries of a table that was just cleared.
-        window_.listClear("ChkLst");
-        window_.setVisible("ChkLst", true);
-        window_.setText("JikkouMsg", u"検 査 中 止");
+        // The reason has been shown (or the window is closing). Findings left
+        // in the list would name entries of tables that were just emptied.
+        findings_.clear();
+        window_.findingsCleared();
+        window_.setFindingsVisible(true);
+        window_.showStatus(u"検 査 中 止");
     }
+}
+
+Engine::CheckedSide Engine::checkedSide(Side side, bool utf8) const {
+    const SideSettings& s = settings_.side(side);
+    return {s.path, identify(toUtf8(s.path)), s.commaSeparated, s.titleLine, s.fieldCount, utf8};
+}
+
+void Engine::SortOut(Side side) {
+    const SideSettings& s = settings_.side(side);
+    reader(side).close();
+    // Only lines that exist are read: an empty file or a lone title line
+    // gives no entry and no end-of-data message.
+    if (s.titleLine && sideHasMoreLines(side))
+        RecGet(side);
+
+    KeyTable& entries = table(side);
+    entries.reset(s.columns());
+    while (sideHasMoreLines(side)) {
+        if (entries.count() == kMaxEntries)
+            abandonWith(kTooManyRecords[sideIndex(side)]);
+        RecGet(side);
+        entries.add(FldBuf(side));
+        window_.showRecordCount(side, u" " + decimal(entries.count()));
+        yieldOrAbandon();
+    }
+    entries.sort(settings_.keyColumn(side), settings_.otherColumn(side));
+}
+
+void Engine::ChkMain(int pass) {
+    CrossCheck check(table(Side::Mobile), table(Side::AddressBook), settings_);
+    if (pass == 1) {
+        check.run(1);
+        return;
+    }
+    findings_.clear();
+    window_.findingsCleared();
+    check.run(2, [this](Finding finding) {
+        Text line = finding.line;
+        const size_t at = findings_.insert(std::move(finding));
+        window_.findingInserted(at, line);
+        yieldOrAbandon();
+    });
 }
 
 } // namespace vormak

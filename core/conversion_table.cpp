@@ -1,14 +1,11 @@
 #include "core/cp932.h"
-#include "core/engine.h"
+#include "core/conversion_table.h"
+#include "core/line_reader.h"
 #include "core/replacement_file.h"
 
 namespace vormak {
 
 namespace {
-
-// The table file: a bare name, so it lives in the current folder.
-constexpr const char* kTableFile = "vormak.izn";
-constexpr int kPairs = 4;
 
 // Reads the table file field by field: blanks before a field are skipped; a
 // field that begins with a double quote runs to the next double quote and the
@@ -65,34 +62,48 @@ private:
 
 } // namespace
 
-// "記憶": writes every pair in use, trimmed, as one line "from","to".
-void Engine::Command12_Click() {
-    Text content;
-    for (int i = 0; i < kPairs; ++i) {
-        Text from = trimmed(window_.text(indexed("FrMoji", i)));
-        if (from.empty())
-            continue;
-        content +=
-            u"\"" + from + u"\",\"" + trimmed(window_.text(indexed("ToMoji", i))) + u"\"\r\n";
-    }
-    ReplacementFile file(kTableFile);
-    file.write(encodeCp932(content));
-    if (file.commit() != ReplacementFile::Result::Done)
-        showMessage(u"機種依存文字ファイル（vormak.izn）が作成できません");
+ConversionTable::ConversionTable(const std::array<ConversionBoxes, kConversionPairs>& boxes) {
+    for (const auto& box : boxes)
+        if (!trimmedView(box.from).empty() && !box.to.empty())
+            pairs_.push_back({box.from, box.to[0]});
 }
 
-// Fills the pairs from the table file, two fields at a time, lowest index
-// first. A missing file, a fifth pair or a pair cut short by the end of the
-// file ends the loading silently; boxes not reached keep their contents.
-void Engine::loadConversionTable() {
-    TableFieldReader fields(kTableFile);
-    for (int i = 0; !fields.atEnd(); ++i) {
-        Text from, to;
-        if (i >= kPairs || !fields.next(from) || !fields.next(to))
-            return;
-        window_.setText(indexed("FrMoji", i), from);
-        window_.setText(indexed("ToMoji", i), to);
+void ConversionTable::convert(Text& text) const {
+    for (const auto& pair : pairs_)
+        for (size_t q = text.find(pair.from); q != Text::npos; q = text.find(pair.from, q + 1))
+            text[q] = pair.to;
+}
+
+std::vector<ConversionBoxes> loadConversionFile(const std::string& path) {
+    std::vector<ConversionBoxes> pairs;
+    TableFieldReader fields(path);
+    while (!fields.atEnd()) {
+        ConversionBoxes pair;
+        if (pairs.size() == kConversionPairs || !fields.next(pair.from) || !fields.next(pair.to))
+            break;
+        pairs.push_back(std::move(pair));
     }
+    return pairs;
+}
+
+ConversionSave saveConversionFile(const std::string& path,
+                                  const std::array<ConversionBoxes, kConversionPairs>& boxes) {
+    Text content;
+    for (const auto& box : boxes) {
+        Text from = trimmed(box.from);
+        if (from.empty())
+            continue;
+        content += u"\"" + from + u"\",\"" + trimmed(box.to) + u"\"\r\n";
+    }
+    Text unencodable;
+    const std::string bytes = encodeCp932(content, &unencodable);
+    if (!unencodable.empty())
+        return {SaveResult::Unencodable, unencodable};
+    ReplacementFile file(path);
+    file.write(bytes);
+    if (file.commit() != ReplacementFile::Result::Done)
+        return {SaveResult::CannotCreate, {}};
+    return {SaveResult::Done, {}};
 }
 
 } // namespace vormak

@@ -112,7 +112,7 @@ std::u16string decodeCp932(std::string_view bytes) {
     return out;
 }
 
-std::string encodeCp932(std::u16string_view text) {
+std::string encodeCp932(std::u16string_view text, std::u16string* unencodable) {
     std::string out;
     out.reserve(text.size() * 2);
     size_t i = 0;
@@ -138,6 +138,8 @@ std::string encodeCp932(std::u16string_view text) {
             // A surrogate pair stands for one character.
             bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
                         text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+            if (unencodable && unencodable->empty())
+                unencodable->assign(text.substr(i, pair ? 2 : 1));
             i += pair ? 2 : 1;
         }
     }

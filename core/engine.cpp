@@ -1,17 +1,20 @@
 #include "core/engine.h"
+#include "core/conversion_table.h"
 
 namespace vormak {
 
-std::string indexed(std::string_view name, int index) {
-    return std::string(name) + "(" + std::to_string(index) + ")";
-}
+namespace {
 
-Engine::Engine(Window& window) : window_(window) {
-    for (int side = 1; side <= 2; ++side)
-        keyTbl_[side].resize(kMaxEntries + 1);
-}
+constexpr std::u16string_view kCannotOpen[2] = {u"携帯電話側ファイルが開けません",
+                                                u"住所録側ファイルが開けません"};
+constexpr std::u16string_view kCannotRead[2] = {u"携帯電話側ファイルが読めません",
+                                                u"住所録側ファイルが読めません"};
+constexpr std::u16string_view kLineTooLong[2] = {u"携帯電話側ファイルに長すぎる行があります",
+                                                 u"住所録側ファイルに長すぎる行があります"};
 
-Engine::~Engine() = default;
+} // namespace
+
+Engine::Engine(Window& window) : window_(window) {}
 
 Engine::OperationScope::OperationScope(Engine& engine) : engine_(engine) {
     engine_.operationInProgress_ = true;
@@ -25,9 +28,204 @@ Engine::OperationScope::~OperationScope() {
     engine_.operationInProgress_ = false;
 }
 
+void Engine::showMessage(std::u16string_view text) {
+    window_.message(text, MessageButtons::Ok, MessageIcon::None, u"Vormak");
+}
+
+void Engine::abandonWith(std::u16string_view text) {
+    showMessage(text);
+    throw OperationAbandoned{false};
+}
+
 void Engine::yieldOrAbandon() {
     if (!window_.yield())
         throw OperationAbandoned{true};
+}
+
+void Engine::showProgress(std::u16string_view text) {
+    window_.showStatus(text);
+    yieldOrAbandon();
+}
+
+void Engine::Form_Load() {
+    window_.setFindingsVisible(false);
+    window_.selectMatchKey(MatchKey::Telephone);
+    ChkBoxUp(MatchKey::Telephone);
+    loadConversionTable();
+}
+
+void Engine::ChkBoxUp(MatchKey matchKey) {
+    const Text key = matchKey == MatchKey::Name ? u"氏名" : u"電話番号";
+    const Text other = matchKey == MatchKey::Name ? u"電話番号" : u"氏名";
+    const std::array<Text, 5> captions = {
+        u"1．携帯側の同一" + key + u"重複データ",
+        u"2．住所録側の同一" + key + u"重複データ",
+        u"3．" + key + u"データが、携帯側にないもの",
+        u"4．" + key + u"データが、住所録側にないもの",
+        u"5．同一" + key + u"で" + other + u"が一致しないデータ",
+    };
+    window_.showCheckCaptions(captions);
+}
+
+// --- Record reader ---
+
+void Engine::openSideFile(Side side) {
+    if (!reader(side).open(toUtf8(settings_.side(side).path)))
+        abandonWith(kCannotOpen[sideIndex(side)]);
+}
+
+bool Engine::sideHasMoreLines(Side side) {
+    openSideFile(side);
+    const auto status = reader(side).peek();
+    if (status == SideReader::Status::CannotRead)
+        abandonWith(kCannotRead[sideIndex(side)]);
+    return status == SideReader::Status::Record;
+}
+
+void Engine::RecGet(Side side) {
+    openSideFile(side);
+    const ConversionTable conversion(settings_.conversion);
+    const RecordFormat format(settings_.side(side), settings_, conversion);
+    switch (reader(side).read(format)) {
+    case SideReader::Status::End:
+        showMessage(u"データの上限に達しました");
+        return;
+    case SideReader::Status::TooLong:
+        abandonWith(kLineTooLong[sideIndex(side)]);
+    case SideReader::Status::CannotRead:
+    case SideReader::Status::CannotOpen:
+        abandonWith(kCannotRead[sideIndex(side)]);
+    case SideReader::Status::Record:
+        break;
+    }
+}
+
+// --- File inspection ---
+
+void Engine::ChkFile_LostFocus(Side side) {
+    if (operationInProgress_)
+        return;
+    settings_ = window_.settings();
+    SideSettings& s = settings_.side(side);
+    // An empty box names no file: there is nothing to look at.
+    if (s.path.empty())
+        return;
+    const std::string path = toUtf8(s.path);
+    inspected_[sideIndex(side)] = std::pair{s.path, identify(path)};
+    const int count = FieldCntGet(path, s.delimiter());
+    s.fieldCount = decimal(count);
+    s.namePosition.clear();
+    s.telPosition.clear();
+    window_.showInspection(side, {s.fieldCount, {}, {}, std::nullopt});
+
+    if (count == 0) {
+        FileProblem problem = fileProblem(path);
+        if (problem == FileProblem::None)
+            problem = FileProblem::Empty; // the first line is empty
+        if (!statusBeforeProblem_)
+            statusBeforeProblem_ = window_.status();
+        window_.showStatus(fileProblemText(problem, side));
+    } else if (statusBeforeProblem_) {
+        window_.showStatus(*statusBeforeProblem_);
+        statusBeforeProblem_.reset();
+    }
+    try {
+        KeyItiGet(side, count);
+    } catch (const OperationAbandoned&) {
+        // The file went away between counting and reading; the reason has
+        // been shown and the positions stay empty.
+    }
+}
+
+void Engine::KeyItiGet(Side side, int fieldCount) {
+    window_.selectViewerSide(side);
+    settings_.viewerSide = side;
+    showFirstRecord();
+    const KeyPositions found = vormak::KeyItiGet(FldBuf(side), fieldCount);
+    window_.showInspection(side, {decimal(fieldCount), found.name ? decimal(found.name) : Text(),
+                                  found.tel ? decimal(found.tel) : Text(), found.bothFound()});
+}
+
+void Engine::inspectIfChanged(Side side) {
+    const Text path = window_.settings().side(side).path;
+    if (path.empty())
+        return;
+    const auto& last = inspected_[sideIndex(side)];
+    if (last && last->first == path && last->second == identify(toUtf8(path)))
+        return;
+    ChkFile_LostFocus(side);
+}
+
+// --- Record viewer ---
+
+void Engine::Command5_Click() {
+    if (operationInProgress_)
+        return;
+    inspectIfChanged(window_.settings().viewerSide);
+    settings_ = window_.settings();
+    try {
+        showNextRecord();
+    } catch (const OperationAbandoned&) {
+    }
+}
+
+void Engine::Command6_Click() {
+    if (operationInProgress_)
+        return;
+    inspectIfChanged(window_.settings().viewerSide);
+    settings_ = window_.settings();
+    try {
+        showFirstRecord();
+    } catch (const OperationAbandoned&) {
+    }
+}
+
+void Engine::showFirstRecord() {
+    const Side side = settings_.viewerSide;
+    if (numericValue(settings_.side(side).fieldCount) == 0)
+        return;
+    reader(side).close();
+    showNextRecord();
+}
+
+void Engine::showNextRecord() {
+    const Side side = settings_.viewerSide;
+    if (numericValue(settings_.side(side).fieldCount) == 0)
+        return;
+    RecGet(side);
+    showViewerRecord(side);
+}
+
+void Engine::showViewerRecord(Side side) {
+    std::vector<Text> lines;
+    const int fieldCount = std::min(settings_.side(side).fields(), kMaxFields);
+    for (int i = 1; i <= fieldCount; ++i) {
+        // The field number right-aligned in two characters.
+        Text line(i < 10 ? 1 : 0, u' ');
+        line += decimal(i);
+        line += u": ";
+        line += FldBuf(side)[i];
+        lines.push_back(std::move(line));
+    }
+    window_.showRecordLines(lines);
+}
+
+// --- Conversion table ---
+
+void Engine::Command12_Click() {
+    settings_ = window_.settings();
+    const ConversionSave saved = saveConversionFile(kConversionFile, settings_.conversion);
+    if (saved.result == SaveResult::Unencodable)
+        showMessage(u"機種依存文字ファイル（vormak.izn）に書けない文字があります：" +
+                    saved.unencodable);
+    else if (saved.result == SaveResult::CannotCreate)
+        showMessage(u"機種依存文字ファイル（vormak.izn）が作成できません");
+}
+
+void Engine::loadConversionTable() {
+    const auto pairs = loadConversionFile(kConversionFile);
+    for (size_t i = 0; i < pairs.size(); ++i)
+        window_.showConversionPair(static_cast<int>(i), pairs[i].from, pairs[i].to);
 }
 
 } // namespace vormak

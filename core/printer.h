@@ -2,6 +2,7 @@
 // The printer as the result printing needs it. The window provides the real
 // one (the system's default printer); tests provide one that records.
 
+#include <string>
 #include <string_view>
 
 namespace vormak {
@@ -22,6 +23,8 @@ public:
     // Ends the job and hands it over. Returns false when the job could not be
     // printed (no printer, job refused).
     virtual bool endDocument() = 0;
+    // Why the last job could not be printed, as the print system said it.
+    virtual std::u16string failureReason() const { return {}; }
 };
 
 } // namespace vormak

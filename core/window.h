@@ -1,13 +1,13 @@
 #pragma once
-// The one seam between the check engine and the window that shows it.
-//
-// Controls are addressed by their names as the window knows them, with the
-// index of an arrayed control in parentheses: "ChkFile(1)", "FrMoji(0)",
-// "Command3". The engine reads a control's state at the moment it needs it and
-// keeps no copy, so the window stays the only store of settings.
+// The one seam between the engine and the window that shows it. The engine
+// asks for the settings once per operation and tells the window what to show;
+// it never knows how a control is named or drawn.
 
-#include <string>
+#include "core/settings.h"
+
+#include <span>
 #include <string_view>
+#include <vector>
 
 namespace vormak {
 
@@ -15,36 +15,43 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageIcon { None, Information };
 enum class MessageAnswer { Ok, Yes, No };
 
+// What the inspection of a side's file fills in.
+struct InspectionResult {
+    Text fieldCount;   // decimal digits, "0" when nothing could be counted
+    Text namePosition; // empty when no title names it
+    Text telPosition;
+    std::optional<bool> titleLine; // unset: the box stays as it is
+};
+
 class Window {
 public:
     virtual ~Window() = default;
 
-    // Text of a text box or caption of a label.
-    virtual std::u16string text(std::string_view control) const = 0;
-    virtual void setText(std::string_view control, std::u16string_view text) = 0;
+    // Every setting as the controls hold it now.
+    virtual Settings settings() const = 0;
 
-    // Check boxes: "value 1" is checked.
-    virtual bool isChecked(std::string_view control) const = 0;
-    virtual void setChecked(std::string_view control, bool checked) = 0;
-    // Check-box captions change with the match key.
-    virtual void setCaption(std::string_view control, std::u16string_view caption) = 0;
+    // The message line under the result list.
+    virtual void showStatus(std::u16string_view text) = 0;
+    virtual Text status() const = 0;
+    // A side's running record count (" 12").
+    virtual void showRecordCount(Side side, std::u16string_view count) = 0;
+    virtual void showInspection(Side side, const InspectionResult& result) = 0;
+    // Captions of the five check boxes, which follow the match key.
+    virtual void showCheckCaptions(std::span<const Text, 5> captions) = 0;
+    virtual void selectMatchKey(MatchKey key) = 0;
+    virtual void showConversionPair(int index, std::u16string_view from, std::u16string_view to) = 0;
 
-    // Option buttons: selecting one clears the others of its group.
-    virtual bool isSelected(std::string_view option) const = 0;
-    virtual void select(std::string_view option) = 0;
+    // Record viewer: its side option and its list of " 1: value" lines.
+    virtual void selectViewerSide(Side side) = 0;
+    virtual void showRecordLines(const std::vector<Text>& lines) = 0;
 
-    virtual void setVisible(std::string_view control, bool visible) = 0;
-    virtual bool isVisible(std::string_view control) const = 0;
-
-    // List boxes. "ChkLst" keeps its lines in ascending ordinal (UTF-16 code
-    // unit) order: an added line is sorted into place. "RecLst" keeps the order
-    // in which lines are added.
-    virtual void listClear(std::string_view list) = 0;
-    virtual void listAdd(std::string_view list, std::u16string_view line) = 0;
-    virtual int listCount(std::string_view list) const = 0;
-    virtual std::u16string listLine(std::string_view list, int index) const = 0;
-    virtual bool listSelected(std::string_view list, int index) const = 0;
-    virtual void listRemove(std::string_view list, int index) = 0;
+    // The result list is a view of the findings: it is told every change.
+    virtual void setFindingsVisible(bool visible) = 0;
+    virtual void findingsCleared() = 0;
+    virtual void findingInserted(size_t index, std::u16string_view line) = 0;
+    // Indexes in ascending order.
+    virtual void findingsRemoved(const std::vector<size_t>& indexes) = 0;
+    virtual std::vector<size_t> selectedFindings() const = 0;
 
     // Modal message box; a lone CR in the text starts a new line.
     virtual MessageAnswer message(std::u16string_view text, MessageButtons buttons,

@@ -1,0 +1,85 @@
+#include "core/file_inspection.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vormak {
+
+namespace {
+
+constexpr std::array<std::u16string_view, 9> kNameWords = {
+    u"氏名", u"ﾌﾘｶﾞﾅ", u"フリガナ", u"ふりがな", u"ﾅﾏｴ", u"ナマエ", u"仮名", u"名前", u"姓名"};
+constexpr std::array<std::u16string_view, 7> kTelWords = {u"電話",   u"ＴＥＬ", u"Ｔｅｌ", u"ﾃﾞﾝﾜ",
+                                                          u"デンワ", u"TEL",    u"Tel"};
+
+template <size_t N>
+bool containsAny(std::u16string_view title, const std::array<std::u16string_view, N>& words) {
+    return std::any_of(words.begin(), words.end(),
+                       [&](std::u16string_view w) { return title.find(w) != Text::npos; });
+}
+
+} // namespace
+
+int FieldCntGet(const std::string& path, char16_t delimiter) {
+    LineReader file(path);
+    Text line;
+    if (!file.isOpen() || file.readLine(line) != LineReader::Status::Line || line.empty())
+        return 0;
+    return SideReader::fieldCountOf(line, delimiter);
+}
+
+KeyPositions KeyItiGet(const FieldBuffer& title, int fieldCount) {
+    KeyPositions found;
+    const int columns = std::min(fieldCount, kMaxFields);
+    for (int i = 1; i <= columns && !found.bothFound(); ++i) {
+        if (!found.name && containsAny(title[i], kNameWords))
+            found.name = i;
+        if (!found.tel && containsAny(title[i], kTelWords))
+            found.tel = i;
+    }
+    return found;
+}
+
+FileProblem fileProblem(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? FileProblem::NotFound
+                                                   : FileProblem::CannotOpen;
+    if (S_ISDIR(st.st_mode))
+        return FileProblem::Folder;
+    if (!S_ISREG(st.st_mode) || ::access(path.c_str(), R_OK) != 0)
+        return FileProblem::CannotOpen;
+    return st.st_size == 0 ? FileProblem::Empty : FileProblem::None;
+}
+
+Text fileProblemText(FileProblem problem, Side side) {
+    const Text name = side == Side::Mobile ? u"携帯電話側ファイル" : u"住所録側ファイル";
+    switch (problem) {
+    case FileProblem::NotFound:
+        return name + u"が見つかりません";
+    case FileProblem::Folder:
+        return name + u"はフォルダです";
+    case FileProblem::CannotOpen:
+        return name + u"が開けません";
+    case FileProblem::Empty:
+        return name + u"は空です";
+    case FileProblem::None:
+        break;
+    }
+    return {};
+}
+
+std::optional<FileIdentity> identify(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return FileIdentity{st.st_dev, st.st_ino, st.st_size,
+                        static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL +
+                            st.st_mtim.tv_nsec};
+}
+
+} // namespace vormak

@@ -1,0 +1,41 @@
+#pragma once
+// What the program finds out about a side's file before a check: how many
+// fields its first line has (FieldCntGet), and in which of them a title names
+// the name and the telephone number (KeyItiGet).
+
+#include "core/side_reader.h"
+
+#include <optional>
+#include <sys/types.h>
+
+namespace vormak {
+
+// Fields of the file's first line, at one per delimiter; 0 when the file
+// cannot be opened or read, or its first line is empty.
+int FieldCntGet(const std::string& path, char16_t delimiter);
+
+struct KeyPositions {
+    int name = 0; // 0: no title names it
+    int tel = 0;
+    bool bothFound() const { return name != 0 && tel != 0; }
+};
+// The first of the fields 1..fieldCount (at most 20) whose title holds one of
+// the name words, and likewise for the telephone words.
+KeyPositions KeyItiGet(const FieldBuffer& title, int fieldCount);
+
+// Why a file gives no field count, for the message line.
+enum class FileProblem { None, NotFound, Folder, CannotOpen, Empty };
+FileProblem fileProblem(const std::string& path);
+Text fileProblemText(FileProblem problem, Side side);
+
+// A file as it is on disk: a replaced or rewritten file differs.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    long long modifiedNs = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> identify(const std::string& path);
+
+} // namespace vormak
