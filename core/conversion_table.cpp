@@ -1,5 +1,5 @@
-#include "core/cp932.h"
 #include "core/conversion_table.h"
+#include "core/cp932.h"
 #include "core/line_reader.h"
 #include "core/replacement_file.h"
 

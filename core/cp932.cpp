@@ -15,7 +15,7 @@ constexpr char16_t kUndecodable = u'\u30FB';
 // One iconv descriptor per direction and thread, opened on first use. The name
 // "CP932" matters: "SHIFT_JIS" maps 5C and 7E to the yen sign and overline.
 class Converter {
-  public:
+public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
         // (iconv_t)-1 is how iconv_open reports failure.
         if (cd_ == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
@@ -35,7 +35,7 @@ class Converter {
         return rc != static_cast<size_t>(-1) || errno == E2BIG;
     }
 
-  private:
+private:
     iconv_t cd_;
 };
 

@@ -31,7 +31,8 @@ bool Engine::resultFileRefused(const std::string& path) {
     for (Side side : kBothSides) {
         const CheckedSide& then = (*lastCheck_)[sideIndex(side)];
         if (!(checkedSide(side, then.utf8) == then))
-            return refuse(u"検査後にファイルまたは設定が変更されています。もう一度検査してください。");
+            return refuse(
+                u"検査後にファイルまたは設定が変更されています。もう一度検査してください。");
     }
     for (Side side : kBothSides) {
         const Text& input = settings_.side(side).path;
@@ -58,9 +59,8 @@ bool Engine::resultFileRefused(const std::string& path) {
     if (exists && S_ISREG(st.st_mode) && ::access(path.c_str(), W_OK) != 0)
         return refuse(u"結果ファイルが作成できません");
     return exists && S_ISREG(st.st_mode) && st.st_size > 0 &&
-           window_.message(u"既存のファイルです。\r書き換えてもいいですか？",
-                           MessageButtons::YesNo, MessageIcon::None,
-                           u"Vormak") != MessageAnswer::Yes;
+           window_.message(u"既存のファイルです。\r書き換えてもいいですか？", MessageButtons::YesNo,
+                           MessageIcon::None, u"Vormak") != MessageAnswer::Yes;
 }
 
 // The title line is the side's first line, read through the viewer, which
@@ -72,8 +72,7 @@ std::optional<Text> Engine::titleLineForResult() {
     window_.selectViewerSide(side);
     settings_.viewerSide = side;
     showFirstRecord();
-    return joinedFields(FldBuf(side), settings_.side(side).fields(),
-                        settings_.result.delimiter());
+    return joinedFields(FldBuf(side), settings_.side(side).fields(), settings_.result.delimiter());
 }
 
 // "ﾌｧｲﾙ書出し": writes the records the findings name into the result file, for
@@ -118,8 +117,9 @@ void Engine::Command9_Click() {
         window_.showStatus(u"出 力 中 止");
         showMessage(outcome.status == Status::Unencodable
                         ? u"結果ファイルに書けない文字があります：" + outcome.unencodable
-                    : outcome.status == Status::CannotCreate ? Text(u"結果ファイルが作成できません")
-                                                             : Text(u"結果ファイルの書込みに失敗しました"));
+                    : outcome.status == Status::CannotCreate
+                        ? Text(u"結果ファイルが作成できません")
+                        : Text(u"結果ファイルの書込みに失敗しました"));
         return;
     }
     window_.showStatus(u"出 力 終 了");

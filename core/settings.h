@@ -19,7 +19,9 @@ namespace vormak {
 // 1 is the mobile side (携帯側), 2 the address book (住所録側).
 enum class Side { Mobile = 1, AddressBook = 2 };
 constexpr std::array<Side, 2> kBothSides = {Side::Mobile, Side::AddressBook};
-constexpr int sideIndex(Side side) { return static_cast<int>(side) - 1; }
+constexpr int sideIndex(Side side) {
+    return static_cast<int>(side) - 1;
+}
 constexpr Side otherSide(Side side) {
     return side == Side::Mobile ? Side::AddressBook : Side::Mobile;
 }

@@ -34,7 +34,9 @@ bool isWholeNumberIn(std::u16string_view text, int low, int high);
 
 // Removes leading and trailing blanks U+0020 and full-width blanks U+3000.
 std::u16string_view trimmedView(std::u16string_view text);
-inline Text trimmed(std::u16string_view text) { return Text(trimmedView(text)); }
+inline Text trimmed(std::u16string_view text) {
+    return Text(trimmedView(text));
+}
 
 // Decimal digits of a whole number, no blanks ("12", "-3").
 Text decimal(long value);

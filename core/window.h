@@ -39,7 +39,8 @@ public:
     // Captions of the five check boxes, which follow the match key.
     virtual void showCheckCaptions(std::span<const Text, 5> captions) = 0;
     virtual void selectMatchKey(MatchKey key) = 0;
-    virtual void showConversionPair(int index, std::u16string_view from, std::u16string_view to) = 0;
+    virtual void showConversionPair(int index, std::u16string_view from,
+                                    std::u16string_view to) = 0;
 
     // Record viewer: its side option and its list of " 1: value" lines.
     virtual void selectViewerSide(Side side) = 0;

@@ -6,8 +6,10 @@
 #include "ui/qt_translation.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <cstdio>
 #include <memory>
@@ -39,17 +41,20 @@ int main(int argc, char** argv) {
     form.load();
     form.show();
     // As after a pick with the browse button: the path, then the inspection.
-    auto pick = [&form](int side, const char* path) {
-        form.control<QLineEdit>(vormak::indexed("ChkFile", side))->setText(QString::fromUtf8(path));
+    using vormak::Side;
+    auto pick = [&form](Side side, const char* path) {
+        form.control<QLineEdit>(vormak::ui::indexed("ChkFile", side))
+            ->setText(QString::fromUtf8(path));
         form.runGuarded([&form, side] { form.engine().ChkFile_LostFocus(side); });
     };
-    pick(1, "examples/keitai.csv");
-    form.select("TabOpt(2)");
-    pick(2, "examples/jyusyo.txt");
+    pick(Side::Mobile, "examples/keitai.csv");
+    form.control<QRadioButton>("TabOpt(2)")->setChecked(true);
+    pick(Side::AddressBook, "examples/jyusyo.txt");
     form.control<QPushButton>("Command3")->click();
     QApplication::processEvents();
 
-    if (form.text("JikkouMsg") != u"検 査 終 了" || form.listCount("ChkLst") == 0) {
+    if (form.control<QLabel>("JikkouMsg")->text() != QStringLiteral(u"検 査 終 了") ||
+        form.engine().findings().empty()) {
         std::fprintf(stderr, "the check over the sample data did not finish with results\n");
         return 1;
     }

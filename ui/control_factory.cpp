@@ -98,10 +98,8 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
         // Every line is one text row: the view may lay out a thousand lines
         // without measuring each of them.
         list->setUniformItemSizes(true);
-        if (row.flags & SortedMultiSelect) {
+        if (row.flags & MultiSelect)
             list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-            list->setProperty(kSortedLinesProperty, true);
-        }
         return list;
     }
     }

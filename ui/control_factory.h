@@ -15,9 +15,6 @@ namespace vormak::ui {
 
 using ControlMap = std::map<std::string, QWidget*, std::less<>>;
 
-// Property of a list box whose added lines are sorted into place.
-constexpr const char* kSortedLinesProperty = "sortedLines";
-
 // Builds every control of controlTable() inside `form` and returns them by name.
 ControlMap createControls(QWidget* form);
 

@@ -118,15 +118,8 @@ constexpr ControlRow kControls[] = {
 
     // Result list.
     {"KekkaLst", K::Frame, nullptr, u"検査結果リスト", {120, 4980, 9195, 2895}, none, F::Bold, RedCaption, 9},
-    {"ChkLst", K::List, "KekkaLst", u"", {120, 240, 8955, 2400}, 27, F::Fixed, SortedMultiSelect | Hidden, 0},
+    {"ChkLst", K::List, "KekkaLst", u"", {120, 240, 8955, 2400}, 27, F::Fixed, MultiSelect | Hidden, 0},
     {"Command11", K::Button, "KekkaLst", u"選択された部分を検索結果リストから削除(&D)", fromPixels(305, 176, 300, 16), 76, F::Normal, locked, 0},
-
-    // Columns of the match key and of the other item per side, kept in step
-    // with the position boxes and the key choice.
-    {"HikakuFldIti(1)", K::TextBox, nullptr, u"1", fromPixels(0, 0, 30, 20), none, F::Normal, Hidden | RightAligned, 0},
-    {"HikakuFldIti(2)", K::TextBox, nullptr, u"1", fromPixels(0, 0, 30, 20), none, F::Normal, Hidden | RightAligned, 0},
-    {"Hikaku2FldIti(1)", K::TextBox, nullptr, u"1", fromPixels(0, 0, 30, 20), none, F::Normal, Hidden | RightAligned, 0},
-    {"Hikaku2FldIti(2)", K::TextBox, nullptr, u"1", fromPixels(0, 0, 30, 20), none, F::Normal, Hidden | RightAligned, 0},
 
     // Message line.
     {"Label16", K::Label, nullptr, u"処理メッセージ", {300, 8040, 1455, 255}, none, F::Normal, None, 0},

@@ -36,7 +36,7 @@ enum ControlFlag : unsigned {
     On = 1u << 5,                // check box checked, option selected
     OneCharacter = 1u << 6,      // the user types at most one character
     LockedInOperation = 1u << 7, // disabled while a check or a file output runs
-    SortedMultiSelect = 1u << 8, // sorted lines, extended selection
+    MultiSelect = 1u << 8,       // extended selection
     BlueCaption = 1u << 9,       // numbered frames
     RedCaption = 1u << 10,       // result-list frame
 };

@@ -1,7 +1,5 @@
 #include "ui/file_drop.h"
 
-#include "ui/form1.h"
-
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -36,9 +34,8 @@ DraggedFiles classify(const QMimeData* mime) {
 
 class FileDropFilter : public QObject {
 public:
-    // side: 1 or 2 for an input box, 0 for the result file box.
-    FileDropFilter(Form1& form, QLineEdit& box, int side)
-        : QObject(&box), form_(form), box_(box), side_(side) {}
+    FileDropFilter(QLineEdit& box, std::function<bool()> locked, std::function<void()> dropped)
+        : QObject(&box), box_(box), locked_(std::move(locked)), dropped_(std::move(dropped)) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -50,7 +47,7 @@ protected:
         const DraggedFiles dragged = classify(drop->mimeData());
         if (dragged.kind == Dragged::NoFiles)
             return false;
-        if (dragged.kind == Dragged::Unusable || form_.operationLocked()) {
+        if (dragged.kind == Dragged::Unusable || locked_()) {
             drop->ignore();
             return true;
         }
@@ -64,25 +61,20 @@ protected:
 private:
     void take(const QString& path) {
         box_.setText(path);
-        if (side_ != 0)
-            form_.runGuarded([this] { form_.engine().ChkFile_LostFocus(side_); });
+        if (dropped_)
+            dropped_();
     }
 
-    Form1& form_;
     QLineEdit& box_;
-    int side_;
+    std::function<bool()> locked_;
+    std::function<void()> dropped_;
 };
 
 } // namespace
 
-void acceptFileDrops(Form1& form) {
-    const std::pair<const char*, int> boxes[] = {
-        {"ChkFile(1)", 1}, {"ChkFile(2)", 2}, {"KekkaFile", 0}};
-    for (const auto& [name, side] : boxes) {
-        auto* box = form.control<QLineEdit>(name);
-        box->setAcceptDrops(true);
-        box->installEventFilter(new FileDropFilter(form, *box, side));
-    }
+void acceptFileDrops(QLineEdit& box, std::function<bool()> locked, std::function<void()> dropped) {
+    box.setAcceptDrops(true);
+    box.installEventFilter(new FileDropFilter(box, std::move(locked), std::move(dropped)));
 }
 
 } // namespace vormak::ui

@@ -16,7 +16,7 @@
 namespace vormak::ui {
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent), controls_(createControls(this)), engine_(*this),
+    : QWidget(parent), controls_(createControls(this)), adapter_(*this), engine_(adapter_),
       presenter_(std::make_unique<MessageBoxPresenter>()),
       fileChooser_(std::make_unique<DialogFileChooser>(this)),
       pump_(std::make_unique<QtEventPump>()) {
@@ -44,7 +44,11 @@ Form1::Form1(QWidget* parent)
 
     connectHandlers();
     connectPrintAndHelp(*this);
-    acceptFileDrops(*this);
+    for (Side side : kBothSides)
+        acceptFileDrops(
+            *control<QLineEdit>(indexed("ChkFile", side)), [this] { return locked_; },
+            [this, side] { inspectFile(side); });
+    acceptFileDrops(*control<QLineEdit>("KekkaFile"), [this] { return locked_; }, {});
 }
 
 Form1::~Form1() {
@@ -149,13 +153,14 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
-        const int side = watched == fileBoxes_[0] ? 1 : watched == fileBoxes_[1] ? 2 : 0;
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Switching to another window, a popup or a message box is not leaving
         // the box.
-        if (side != 0 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            !closed_)
-            inspectFile(side);
+        const bool leaving =
+            reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !closed_;
+        for (Side side : kBothSides)
+            if (leaving && watched == fileBoxes_[sideIndex(side)])
+                inspectFile(side);
         return false;
     }
     if (event->type() == QEvent::Shortcut) {

@@ -1,14 +1,14 @@
 #pragma once
-// The program's one window. It is built from the control table, is the store
-// of every setting (the engine reads and writes its controls through the
-// Window interface) and hands each event to the engine's procedure for it.
+// The program's one window. It is built from the control table, holds every
+// setting in its controls (the engine sees them through the WindowAdapter)
+// and hands each event to the engine's procedure for it.
 
 #include "core/engine.h"
-#include "core/window.h"
 #include "ui/control_factory.h"
 #include "ui/event_pump.h"
 #include "ui/file_chooser.h"
 #include "ui/message_presenter.h"
+#include "ui/window_adapter.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,11 +16,12 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace vormak::ui {
 
-class Form1 : public QWidget, public Window {
+class Form1 : public QWidget {
 public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
@@ -30,6 +31,7 @@ public:
     void load();
 
     Engine& engine() { return engine_; }
+    Window& window() { return adapter_; }
 
     // A control by its name as the program writes it: "ChkFile(1)", "Command3".
     QWidget* control(std::string_view name) const;
@@ -47,34 +49,15 @@ public:
     void setMessagePresenter(std::unique_ptr<MessagePresenter> presenter);
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
     void setEventPump(std::unique_ptr<EventPump> pump);
-    FileChooser& fileChooser() { return *fileChooser_; }
 
     bool operationLocked() const { return locked_; }
 
-    // Window
-    std::u16string text(std::string_view control) const override;
-    void setText(std::string_view control, std::u16string_view text) override;
-    bool isChecked(std::string_view control) const override;
-    void setChecked(std::string_view control, bool checked) override;
-    void setCaption(std::string_view control, std::u16string_view caption) override;
-    bool isSelected(std::string_view option) const override;
-    void select(std::string_view option) override;
-    void setVisible(std::string_view control, bool visible) override;
-    bool isVisible(std::string_view control) const override;
-    void listClear(std::string_view list) override;
-    void listAdd(std::string_view list, std::u16string_view line) override;
-    int listCount(std::string_view list) const override;
-    std::u16string listLine(std::string_view list, int index) const override;
-    bool listSelected(std::string_view list, int index) const override;
-    void listRemove(std::string_view list, int index) override;
+    // What the engine's window asks of the form itself.
     MessageAnswer message(std::u16string_view text, MessageButtons buttons, MessageIcon icon,
-                          std::u16string_view title) override;
-    void setBusy(bool busy) override;
-    void setOperationLocked(bool locked) override;
-    bool yield() override;
-
-    using QWidget::isVisible;
-    using QWidget::setVisible;
+                          std::u16string_view title);
+    void setBusy(bool busy);
+    void setOperationLocked(bool locked);
+    bool yield();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,10 +66,12 @@ protected:
 private:
     void connectHandlers();
     void centreOnScreen();
-    void inspectFile(int side);
-    void browse(const char16_t* title, std::string_view target, FileUse use, int side);
+    void inspectFile(Side side);
+    void browse(const char16_t* title, std::string_view target, FileUse use,
+                std::optional<Side> side);
 
     ControlMap controls_;
+    WindowAdapter adapter_;
     Engine engine_;
     std::unique_ptr<MessagePresenter> presenter_;
     std::unique_ptr<FileChooser> fileChooser_;

@@ -9,11 +9,14 @@ namespace vormak::ui {
 
 void Form1::connectHandlers() {
     Engine& e = engine_;
-    onClick("Command1",
-            [this] { browse(u"携帯側ファイル指定", "ChkFile(1)", FileUse::Existing, 1); });
-    onClick("Command2",
-            [this] { browse(u"住所録側ファイル指定", "ChkFile(2)", FileUse::Existing, 2); });
-    onClick("Command10", [this] { browse(u"検査結果ファイル指定", "KekkaFile", FileUse::New, 0); });
+    onClick("Command1", [this] {
+        browse(u"携帯側ファイル指定", "ChkFile(1)", FileUse::Existing, Side::Mobile);
+    });
+    onClick("Command2", [this] {
+        browse(u"住所録側ファイル指定", "ChkFile(2)", FileUse::Existing, Side::AddressBook);
+    });
+    onClick("Command10",
+            [this] { browse(u"検査結果ファイル指定", "KekkaFile", FileUse::New, std::nullopt); });
     onClick("Command3", [&e] { e.Command3_Click(); });
     onClick("Command4", [this] { close(); });
     onClick("Command5", [&e] { e.Command5_Click(); });
@@ -24,24 +27,18 @@ void Form1::connectHandlers() {
 
     // A selection changes also by the arrow keys and by the program: follow
     // every change to the selected state, not only mouse clicks.
-    connect(control<QRadioButton>("KanaNameHikaku"), &QRadioButton::toggled, this,
-            [this, &e](bool on) {
-                if (on)
-                    runGuarded([&e] { e.KanaNameHikaku_Click(); });
-            });
-    connect(control<QRadioButton>("TelNoHikaku"), &QRadioButton::toggled, this,
-            [this, &e](bool on) {
-                if (on)
-                    runGuarded([&e] { e.TelNoHikaku_Click(); });
-            });
-
-    // Programmatic changes count too: the file inspection writes these boxes.
-    for (int side = 1; side <= 2; ++side) {
-        connect(control<QLineEdit>(indexed("KanaNameIti", side)), &QLineEdit::textChanged, this,
-                [this, &e, side] { runGuarded([&e, side] { e.KanaNameIti_Change(side); }); });
-        connect(control<QLineEdit>(indexed("TelNoIti", side)), &QLineEdit::textChanged, this,
-                [this, &e, side] { runGuarded([&e, side] { e.TelNoIti_Change(side); }); });
+    for (auto [option, key] : {std::pair{"KanaNameHikaku", MatchKey::Name},
+                               std::pair{"TelNoHikaku", MatchKey::Telephone}}) {
+        connect(control<QRadioButton>(option), &QRadioButton::toggled, this,
+                [this, &e, key](bool on) {
+                    if (on)
+                        runGuarded([&e, key] { e.ChkBoxUp(key); });
+                });
     }
+    // The other format reads the file differently: inspect it again.
+    for (Side side : kBothSides)
+        connect(control<QRadioButton>(indexed("CsvOpt", side)), &QRadioButton::toggled, this,
+                [this, side] { inspectFile(side); });
 }
 
 void Form1::load() {
@@ -49,17 +46,18 @@ void Form1::load() {
     centreOnScreen();
 }
 
-void Form1::inspectFile(int side) {
+void Form1::inspectFile(Side side) {
     runGuarded([this, side] { engine_.ChkFile_LostFocus(side); });
 }
 
-void Form1::browse(const char16_t* title, std::string_view target, FileUse use, int side) {
+void Form1::browse(const char16_t* title, std::string_view target, FileUse use,
+                   std::optional<Side> side) {
     const std::optional<QString> path = fileChooser_->choose(QString::fromUtf16(title), use);
     if (!path)
         return;
     control<QLineEdit>(target)->setText(*path);
-    if (side != 0)
-        inspectFile(side);
+    if (side)
+        inspectFile(*side);
 }
 
 } // namespace vormak::ui

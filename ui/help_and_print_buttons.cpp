@@ -15,7 +15,7 @@ void connectPrintAndHelp(Form1& form) {
         form.engine().Command8_Click(*printer);
     });
 
-    auto help = std::make_shared<Help>(form, &form);
+    auto help = std::make_shared<Help>(form.window(), &form);
     form.onClick("Command13", [help] { help->showContents(); });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &form);
     QObject::connect(f1, &QShortcut::activated, &form,

@@ -1,0 +1,164 @@
+#include "ui/window_adapter.h"
+
+#include "ui/form1.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <algorithm>
+
+namespace vormak::ui {
+
+std::string indexed(std::string_view name, int index) {
+    return std::string(name) + "(" + std::to_string(index) + ")";
+}
+
+std::string indexed(std::string_view name, Side side) {
+    return indexed(name, static_cast<int>(side));
+}
+
+QString toQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Text toText(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size())};
+}
+
+Text WindowAdapter::textOf(std::string_view box) const {
+    return toText(form_.control<QLineEdit>(box)->text());
+}
+
+void WindowAdapter::setTextOf(std::string_view box, std::u16string_view text) {
+    form_.control<QLineEdit>(box)->setText(toQString(text));
+}
+
+bool WindowAdapter::isOn(std::string_view button) const {
+    return form_.control<QAbstractButton>(button)->isChecked();
+}
+
+Settings WindowAdapter::settings() const {
+    Settings s;
+    for (Side side : kBothSides) {
+        SideSettings& one = s.side(side);
+        one.path = textOf(indexed("ChkFile", side));
+        one.commaSeparated = isOn(indexed("CsvOpt", side));
+        one.titleLine = isOn(indexed("TitleChk", side));
+        one.fieldCount = textOf(indexed("FieldCnt", side));
+        one.namePosition = textOf(indexed("KanaNameIti", side));
+        one.telPosition = textOf(indexed("TelNoIti", side));
+    }
+    s.key = isOn("KanaNameHikaku") ? MatchKey::Name : MatchKey::Telephone;
+    s.removeBlanks = isOn("SpcChk");
+    s.removeHyphens = isOn("HifnChk");
+    for (int i = 0; i < kConversionPairs; ++i)
+        s.conversion[i] = {textOf(indexed("FrMoji", i)), textOf(indexed("ToMoji", i))};
+    constexpr std::string_view kChecks[5] = {"DblChkK", "DblChkJ", "KNonChk", "JNonChk",
+                                             "SubKeyErrChk"};
+    for (int c = 0; c < 5; ++c)
+        s.checks[c] = isOn(kChecks[c]);
+    s.viewerSide = isOn("KeitaiDsp") ? Side::Mobile : Side::AddressBook;
+    s.result.path = textOf("KekkaFile");
+    s.result.recordsOf = isOn("KOutOpt") ? Side::AddressBook : Side::Mobile;
+    s.result.commaSeparated = isOn("KCsvOpt");
+    s.result.withMessage = isOn("ChkMsgOut");
+    return s;
+}
+
+void WindowAdapter::showStatus(std::u16string_view text) {
+    form_.control<QLabel>("JikkouMsg")->setText(toQString(text));
+}
+
+Text WindowAdapter::status() const {
+    return toText(form_.control<QLabel>("JikkouMsg")->text());
+}
+
+void WindowAdapter::showRecordCount(Side side, std::u16string_view count) {
+    setTextOf(indexed("DtCnt", side), count);
+}
+
+void WindowAdapter::showInspection(Side side, const InspectionResult& result) {
+    setTextOf(indexed("FieldCnt", side), result.fieldCount);
+    setTextOf(indexed("KanaNameIti", side), result.namePosition);
+    setTextOf(indexed("TelNoIti", side), result.telPosition);
+    if (result.titleLine)
+        form_.control<QAbstractButton>(indexed("TitleChk", side))->setChecked(*result.titleLine);
+}
+
+void WindowAdapter::showCheckCaptions(std::span<const Text, 5> captions) {
+    constexpr std::string_view kChecks[5] = {"DblChkK", "DblChkJ", "KNonChk", "JNonChk",
+                                             "SubKeyErrChk"};
+    for (int c = 0; c < 5; ++c)
+        form_.control<QAbstractButton>(kChecks[c])->setText(toQString(captions[c]));
+}
+
+void WindowAdapter::selectMatchKey(MatchKey key) {
+    form_.control<QAbstractButton>(key == MatchKey::Name ? "KanaNameHikaku" : "TelNoHikaku")
+        ->setChecked(true);
+}
+
+void WindowAdapter::showConversionPair(int index, std::u16string_view from,
+                                       std::u16string_view to) {
+    setTextOf(indexed("FrMoji", index), from);
+    setTextOf(indexed("ToMoji", index), to);
+}
+
+void WindowAdapter::selectViewerSide(Side side) {
+    form_.control<QAbstractButton>(side == Side::Mobile ? "KeitaiDsp" : "JyusyoDsp")
+        ->setChecked(true);
+}
+
+void WindowAdapter::showRecordLines(const std::vector<Text>& lines) {
+    auto* list = form_.control<QListWidget>("RecLst");
+    list->clear();
+    for (const Text& line : lines)
+        list->addItem(toQString(line));
+}
+
+void WindowAdapter::setFindingsVisible(bool visible) {
+    form_.control("ChkLst")->setVisible(visible);
+}
+
+void WindowAdapter::findingsCleared() {
+    form_.control<QListWidget>("ChkLst")->clear();
+}
+
+void WindowAdapter::findingInserted(size_t index, std::u16string_view line) {
+    form_.control<QListWidget>("ChkLst")->insertItem(static_cast<int>(index), toQString(line));
+}
+
+void WindowAdapter::findingsRemoved(const std::vector<size_t>& indexes) {
+    auto* list = form_.control<QListWidget>("ChkLst");
+    for (auto it = indexes.rbegin(); it != indexes.rend(); ++it)
+        delete list->takeItem(static_cast<int>(*it));
+}
+
+std::vector<size_t> WindowAdapter::selectedFindings() const {
+    auto* list = form_.control<QListWidget>("ChkLst");
+    std::vector<size_t> rows;
+    for (const QModelIndex& index : list->selectionModel()->selectedRows())
+        rows.push_back(static_cast<size_t>(index.row()));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+MessageAnswer WindowAdapter::message(std::u16string_view text, MessageButtons buttons,
+                                     MessageIcon icon, std::u16string_view title) {
+    return form_.message(text, buttons, icon, title);
+}
+
+void WindowAdapter::setBusy(bool busy) {
+    form_.setBusy(busy);
+}
+
+void WindowAdapter::setOperationLocked(bool locked) {
+    form_.setOperationLocked(locked);
+}
+
+bool WindowAdapter::yield() {
+    return form_.yield();
+}
+
+} // namespace vormak::ui
