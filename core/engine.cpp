@@ -122,12 +122,13 @@ void Engine::ChkFile_LostFocus(Side side) {
         FileProblem problem = fileProblem(path);
         if (problem == FileProblem::None)
             problem = FileProblem::Empty; // the first line is empty
-        if (!statusBeforeProblem_)
+        if (!problemShown_)
             statusBeforeProblem_ = window_.status();
+        problemShown_ = side;
         window_.showStatus(fileProblemText(problem, side));
-    } else if (statusBeforeProblem_) {
-        window_.showStatus(*statusBeforeProblem_);
-        statusBeforeProblem_.reset();
+    } else if (problemShown_ == side) {
+        window_.showStatus(statusBeforeProblem_);
+        problemShown_.reset();
     }
     try {
         KeyItiGet(side, count);

@@ -146,8 +146,10 @@ private:
     std::optional<std::array<CheckedSide, 2>> lastCheck_;
     // The file each side's inspection last looked at.
     std::array<std::optional<std::pair<Text, std::optional<FileIdentity>>>, 2> inspected_;
-    // The message line before an inspection named a problem.
-    std::optional<Text> statusBeforeProblem_;
+    // The side whose file problem the message line names, and what the line
+    // said before; the next good inspection of that side puts it back.
+    std::optional<Side> problemShown_;
+    Text statusBeforeProblem_;
 
     friend class EngineTestAccess;
 };

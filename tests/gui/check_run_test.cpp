@@ -48,9 +48,9 @@ TEST_F(CheckRun, ACheckLocksTheCommandsAndEndsWithItsSortedResultLines) {
     EXPECT_GT(yields, 3);
     EXPECT_EQ(enabled, std::vector<std::string>{});
     EXPECT_EQ(messageTexts(), Lines{});
-    EXPECT_EQ(form.text("JikkouMsg"), u"検 査 終 了");
-    EXPECT_EQ(form.text("DtCnt(1)"), u" 3");
-    EXPECT_TRUE(form.isVisible("ChkLst"));
+    EXPECT_EQ(text("JikkouMsg"), u"検 査 終 了");
+    EXPECT_EQ(text("DtCnt(1)"), u" 3");
+    EXPECT_TRUE(isShown("ChkLst"));
     EXPECT_EQ(lines("ChkLst"),
               (Lines{u"3:003   住所録側と同じ電話番号ﾃﾞｰﾀが携帯側にない （氏名=ｻﾄｳ、電話=999）",
                      u"4:002   携帯側と同じ電話番号ﾃﾞｰﾀが住所録側にない  （氏名=ｻﾄｳ、電話=222）",

@@ -45,11 +45,11 @@ TEST_F(FileDrop, OneFileDroppedOnAnInputBoxIsNamedAndInspected) {
     form.setOperationLocked(true);
     EXPECT_FALSE(drop("ChkFile(1)", {a}));
     form.setOperationLocked(false);
-    EXPECT_EQ((Lines{form.text("ChkFile(1)"), form.text("FieldCnt(1)")}), (Lines{u"", u"0"}));
+    EXPECT_EQ((Lines{text("ChkFile(1)"), text("FieldCnt(1)")}), (Lines{u"", u"0"}));
 
     ASSERT_TRUE(drop("ChkFile(1)", {a}));
-    EXPECT_EQ((Lines{form.text("ChkFile(1)"), form.text("FieldCnt(1)"), form.text("KanaNameIti(1)"),
-                     form.text("TelNoIti(1)")}),
+    EXPECT_EQ((Lines{text("ChkFile(1)"), text("FieldCnt(1)"), text("KanaNameIti(1)"),
+                     text("TelNoIti(1)")}),
               (Lines{a.toStdU16String(), u"3", u"1", u"2"}));
     EXPECT_EQ(messageTexts(), Lines{});
 }

@@ -5,8 +5,12 @@
 #include "core/cp932.h"
 #include "ui/form1.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,9 +84,39 @@ protected:
 
     Lines lines(std::string_view list) const {
         Lines out;
-        for (int i = 0; i < form.listCount(list); ++i)
-            out.push_back(form.listLine(list, i));
+        auto* box = form.control<QListWidget>(list);
+        for (int i = 0; i < box->count(); ++i)
+            out.push_back(box->item(i)->text().toStdU16String());
         return out;
+    }
+
+    // The text of a box, label or button.
+    std::u16string text(std::string_view name) const {
+        QWidget* w = form.control(name);
+        if (auto* box = qobject_cast<QLineEdit*>(w))
+            return box->text().toStdU16String();
+        if (auto* label = qobject_cast<QLabel*>(w))
+            return label->text().toStdU16String();
+        return form.control<QAbstractButton>(name)->text().toStdU16String();
+    }
+    void setText(std::string_view box, std::u16string_view value) {
+        form.control<QLineEdit>(box)->setText(q(value));
+    }
+    bool isOn(std::string_view button) const {
+        return form.control<QAbstractButton>(button)->isChecked();
+    }
+    void setOn(std::string_view button, bool on = true) {
+        form.control<QAbstractButton>(button)->setChecked(on);
+    }
+    bool isShown(std::string_view name) const { return !form.control(name)->isHidden(); }
+
+    // Names both files as the browse buttons do, then runs a check.
+    void checkFiles(const Lines& mobile, const Lines& address) {
+        chooser->answers = {writeFile(QStringLiteral("mobile.csv"), mobile),
+                            writeFile(QStringLiteral("address.csv"), address)};
+        click("Command1");
+        click("Command2");
+        click("Command3");
     }
 
     void click(std::string_view button) { QTest::mouseClick(form.control(button), Qt::LeftButton); }

@@ -29,7 +29,7 @@ TEST_F(Help, TheHelpButtonAndF1ShowTheTopicOfTheControl) {
     ASSERT_EQ(shownSection(), QStringLiteral("contents"));
     EXPECT_EQ(w->browser()->toPlainText().section(u'\n', 0, 0),
               QStringLiteral("ソルベック V1.0a ヘルプ 目次"));
-    form.setVisible("ChkLst", true);
+    form.control("ChkLst")->setVisible(true);
     const std::pair<const char*, const char*> cases[] = {
         {"Command13", "topic1"},   {"ChkFile(1)", "topic4"}, {"TabOpt(2)", "topic4"},
         {"TelNoHikaku", "topic5"}, {"HifnChk", "topic6"},    {"SubKeyErrChk", "topic7"},
