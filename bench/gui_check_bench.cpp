@@ -7,6 +7,8 @@
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -63,10 +65,10 @@ void ClickToCheckEnd(benchmark::State& state) {
     form.setMessagePresenter(std::move(presenter));
     form.load();
     form.show();
-    for (int side = 1; side <= 2; ++side) {
-        const QString path = dir.filePath(QStringLiteral("side%1.csv").arg(side));
-        writeSide(path, side);
-        form.setText(indexed("ChkFile", side), path.toStdU16String());
+    for (Side side : kBothSides) {
+        const QString path = dir.filePath(QStringLiteral("side%1.csv").arg(int(side)));
+        writeSide(path, int(side));
+        form.control<QLineEdit>(ui::indexed("ChkFile", side))->setText(path);
         form.engine().ChkFile_LostFocus(side);
     }
     QCoreApplication::processEvents();
@@ -74,12 +76,12 @@ void ClickToCheckEnd(benchmark::State& state) {
 
     for (auto _ : state) {
         start->click();
-        if (form.text("JikkouMsg") != u"検 査 終 了")
+        if (form.control<QLabel>("JikkouMsg")->text() != QStringLiteral(u"検 査 終 了"))
             state.SkipWithError("the check did not end");
     }
-    state.counters["lines"] = form.listCount("ChkLst");
-    if (messages.shown != 0 || form.engine().RecCnt(1) != kRecords ||
-        form.engine().RecCnt(2) != kRecords)
+    state.counters["lines"] = static_cast<double>(form.engine().findings().size());
+    if (messages.shown != 0 || form.engine().RecCnt(Side::Mobile) != kRecords ||
+        form.engine().RecCnt(Side::AddressBook) != kRecords)
         state.SkipWithError("the check did not run through");
 }
 

@@ -2,7 +2,9 @@
 // started by clicking the start button, with the resident size measured after
 // the first runs and after the last one.
 //
-//   QT_QPA_PLATFORM=offscreen build/test/bench/soak_check [runs, default 1000]
+//   QT_QPA_PLATFORM=offscreen build/test/tests/soak_check [runs, default 1000]
+//
+// The test suite runs it briefly; a long run is for before a release.
 //
 // Prints the figures and exits with 1 when the resident size grew by more
 // than the bound, or when a run did not end as the first one did (same
@@ -15,7 +17,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 
 #include <unistd.h>
 
@@ -76,10 +80,12 @@ void writeSide(const std::filesystem::path& path, int side) {
     std::ofstream(path, std::ios::binary) << encodeCp932(content);
 }
 
-std::vector<Text> resultLines(ui::Form1& form) {
-    std::vector<Text> lines;
-    for (int i = 0; i < form.listCount("ChkLst"); ++i)
-        lines.push_back(form.listLine("ChkLst", i));
+// The lines the result list shows.
+std::vector<QString> resultLines(ui::Form1& form) {
+    std::vector<QString> lines;
+    auto* list = form.control<QListWidget>("ChkLst");
+    for (int i = 0; i < list->count(); ++i)
+        lines.push_back(list->item(i)->text());
     return lines;
 }
 
@@ -103,16 +109,16 @@ int main(int argc, char** argv) {
     form.setMessagePresenter(std::move(presenter));
     form.load();
     form.show();
-    form.select("TabOpt(2)");
+    form.control<QAbstractButton>("TabOpt(2)")->setChecked(true);
     form.control<QLineEdit>("ChkFile(1)")
         ->setText(QString::fromStdString((folder / "mobile.csv").string()));
     form.control<QLineEdit>("ChkFile(2)")
         ->setText(QString::fromStdString((folder / "book.txt").string()));
-    form.engine().ChkFile_LostFocus(1);
-    form.engine().ChkFile_LostFocus(2);
+    form.engine().ChkFile_LostFocus(Side::Mobile);
+    form.engine().ChkFile_LostFocus(Side::AddressBook);
     auto* start = form.control<QAbstractButton>("Command3");
 
-    std::vector<Text> expected;
+    std::vector<QString> expected;
     long warmKiB = 0;
     int bad = 0;
     const auto began = std::chrono::steady_clock::now();
@@ -122,10 +128,12 @@ int main(int argc, char** argv) {
             expected = resultLines(form);
         if (run == std::min(kWarmUpRuns, runs))
             warmKiB = residentKiB();
-        const bool ok = resultLines(form) == expected && form.text("JikkouMsg") == u"検 査 終 了" &&
-                        QApplication::overrideCursor() == nullptr && start->isEnabled() &&
-                        form.engine().RecCnt(1) == 999 && form.engine().RecCnt(2) == 999 &&
-                        messages.shown == 0;
+        const bool ok =
+            resultLines(form) == expected &&
+            form.control<QLabel>("JikkouMsg")->text() == QStringLiteral(u"検 査 終 了") &&
+            QApplication::overrideCursor() == nullptr && start->isEnabled() &&
+            form.engine().RecCnt(Side::Mobile) == 999 &&
+            form.engine().RecCnt(Side::AddressBook) == 999 && messages.shown == 0;
         if (!ok && ++bad <= 5)
             std::fprintf(stderr, "run %d did not end as the first one did\n", run);
         if (run % 100 == 0)
