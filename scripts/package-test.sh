@@ -44,7 +44,8 @@ for need in libqt6widgets6 qt6-translations-l10n fonts-ipafont-gothic; do
     grep -q "$need" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/vormak ./usr/share/applications/$app_id.desktop \
+for path in ./usr/bin/vormak ./usr/bin/vormak-check ./usr/share/man/man1/vormak-check.1.gz \
+    ./usr/share/applications/$app_id.desktop \
     ./usr/share/icons/hicolor/scalable/apps/$app_id.svg ./usr/share/metainfo/$app_id.metainfo.xml \
     ./usr/share/doc/vormak/examples/keitai.csv ./usr/share/doc/vormak/examples/jyusyo.txt \
     ./usr/share/vormak/help/vormak-help.html; do
@@ -81,6 +82,14 @@ icon=$(sed -n 's/^Icon=//p' "$desktop")
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 command -v "${exec_line%% *}" >/dev/null || fail "Exec=$exec_line is not on the PATH"
 
+step "check the sample files with the installed vormak-check"
+examples=/usr/share/doc/vormak/examples
+rc=0
+(cd "$tmp" && vormak-check --format2 tab "$examples/keitai.csv" "$examples/jyusyo.txt") \
+    >"$tmp/findings.txt" 2>"$tmp/messages.txt" || rc=$?
+[ "$rc" -eq 1 ] && [ "$(wc -l <"$tmp/findings.txt")" -eq 10 ] && [ ! -s "$tmp/messages.txt" ] ||
+    fail "vormak-check on the samples: exit $rc, $(wc -l <"$tmp/findings.txt") findings, $(cat "$tmp/messages.txt")"
+
 step "start it from the menu entry under Xvfb and wait for its window"
 cat >"$tmp/start.sh" <<EOF
 cd "$tmp"
@@ -115,5 +124,6 @@ trap - EXIT
 cleanup
 dpkg-query -W -f='${Status}' vormak 2>/dev/null | grep -q 'install ok installed' &&
     fail "vormak is still installed after the purge"
-[ ! -e /usr/bin/vormak ] && [ ! -e "$desktop" ] || fail "files left behind after the purge"
+[ ! -e /usr/bin/vormak ] && [ ! -e /usr/bin/vormak-check ] && [ ! -e "$desktop" ] ||
+    fail "files left behind after the purge"
 echo "package test passed: built, installed, started with its window, removed"
