@@ -63,3 +63,23 @@ TEST_F(CheckRun, ACheckLocksTheCommandsAndEndsWithItsSortedResultLines) {
 }
 
 } // namespace
+
+// A path that arrived without the box losing the focus (as after a file
+// dialog closed with Enter), and a file rewritten since its inspection, are
+// inspected when the check starts: the check reads them with their own columns.
+TEST_F(CheckRun, AnUninspectedOrChangedFileIsInspectedBeforeTheCheck) {
+    start();
+    checkFiles({u"氏名,電話番号", u"ﾔﾏﾀﾞ,111"}, {u"氏名,電話番号", u"ﾔﾏﾀﾞ,111"});
+    ASSERT_EQ(lines("ChkLst"), Lines{});
+    setText("ChkFile(1)", writeFile(QStringLiteral("k2.csv"), {u"メモ,電話番号,氏名", u"x,222,ｻﾄｳ"})
+                              .toStdU16String());
+    writeFile(QStringLiteral("address.csv"), {u"電話,メモ,名前", u"111,y,ﾔﾏﾀﾞ"});
+    click("Command3");
+    EXPECT_EQ(messageTexts(), Lines{});
+    EXPECT_EQ((Lines{text("FieldCnt(1)"), text("KanaNameIti(1)"), text("TelNoIti(1)"),
+                     text("KanaNameIti(2)"), text("TelNoIti(2)")}),
+              (Lines{u"3", u"3", u"2", u"3", u"1"}));
+    EXPECT_EQ(lines("ChkLst"),
+              (Lines{u"3:001   住所録側と同じ電話番号ﾃﾞｰﾀが携帯側にない （氏名=ﾔﾏﾀﾞ、電話=111）",
+                     u"4:001   携帯側と同じ電話番号ﾃﾞｰﾀが住所録側にない  （氏名=ｻﾄｳ、電話=222）"}));
+}
