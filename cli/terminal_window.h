@@ -31,9 +31,7 @@ public:
     void selectViewerSide(Side side) override { settings_.viewerSide = side; }
     void showRecordLines(const std::vector<Text>&) override {}
     void setFindingsVisible(bool) override {}
-    void findingsCleared() override {}
-    void findingInserted(size_t, std::u16string_view) override {}
-    void findingsRemoved(const std::vector<size_t>&) override {}
+    void showFindings(const Findings&) override {}
     std::vector<size_t> selectedFindings() const override { return {}; }
     MessageAnswer message(std::u16string_view text, MessageButtons buttons, MessageIcon icon,
                           std::u16string_view title) override;

@@ -6,8 +6,8 @@ namespace vormak {
 
 namespace {
 
-constexpr std::u16string_view kTooManyRecords[2] = {u"携帯電話側 データが999件を超えています",
-                                                    u"住所録側 データが999件を超えています"};
+constexpr std::u16string_view kTooManyRecords[2] = {u"携帯電話側 データが1000000件を超えています",
+                                                    u"住所録側 データが1000000件を超えています"};
 
 } // namespace
 
@@ -24,7 +24,7 @@ void Engine::Command3_Click() {
         return;
     for (Side side : kBothSides)
         inspectIfChanged(side);
-    settings_ = window_.settings();
+    takeSettings();
     if (InputChk())
         return;
     OperationScope scope(*this);
@@ -52,7 +52,7 @@ void Engine::Command3_Click() {
         // The reason has been shown (or the window is closing). Findings left
         // in the list would name entries of tables that were just emptied.
         findings_.clear();
-        window_.findingsCleared();
+        window_.showFindings(findings_);
         window_.setFindingsVisible(true);
         window_.showStatus(u"検 査 中 止");
     }
@@ -73,14 +73,19 @@ void Engine::SortOut(Side side) {
 
     KeyTable& entries = table(side);
     entries.reset(s.columns());
+    const RecordFormat format(s, settings_, conversion_);
     while (sideHasMoreLines(side)) {
         if (entries.count() == kMaxEntries)
             abandonWith(kTooManyRecords[sideIndex(side)]);
-        RecGet(side);
+        if (readRecord(side, format) == SideReader::Status::End)
+            showMessage(u"データの上限に達しました");
         entries.add(FldBuf(side));
-        window_.showRecordCount(side, u" " + decimal(entries.count()));
-        yieldOrAbandon();
+        if (dueForYield()) {
+            window_.showRecordCount(side, u" " + decimal(entries.count()));
+            yieldOrAbandon();
+        }
     }
+    window_.showRecordCount(side, u" " + decimal(entries.count()));
     entries.sort(settings_.keyColumn(side), settings_.otherColumn(side));
 }
 
@@ -91,13 +96,14 @@ void Engine::ChkMain(int pass) {
         return;
     }
     findings_.clear();
-    window_.findingsCleared();
+    window_.showFindings(findings_);
     check.run(2, [this](Finding finding) {
-        Text line = finding.line;
-        const size_t at = findings_.insert(std::move(finding));
-        window_.findingInserted(at, line);
-        yieldOrAbandon();
+        findings_.append(std::move(finding));
+        if (dueForYield())
+            yieldOrAbandon();
     });
+    findings_.sort();
+    window_.showFindings(findings_);
 }
 
 } // namespace vormak

@@ -14,6 +14,7 @@ class ConversionTable {
 public:
     // The pairs in use among the boxes: a blank source or an empty
     // replacement leaves every occurrence as it is.
+    ConversionTable() = default;
     explicit ConversionTable(const std::array<ConversionBoxes, kConversionPairs>& boxes);
 
     // The source is matched whole (untrimmed), but only the character where a

@@ -23,7 +23,8 @@ CrossCheck::CrossCheck(KeyTable& mobile, KeyTable& addressBook, const Settings& 
 class CrossCheck::Pass {
 public:
     Pass(CrossCheck& check, int pass, const Report& report)
-        : c_(check), pass_(pass), report_(report) {}
+        : c_(check), pass_(pass), report_(report),
+          digits_(entryDigits(table(1).count(), table(2).count())) {}
 
     void run() {
         while (hasCurrent(1) || hasCurrent(2)) {
@@ -36,13 +37,13 @@ public:
             } else if (hasCurrent(1) && (!hasCurrent(2) || key(1, p_[1]) < key(2, p_[2]))) {
                 if (reporting() && isOn(MissingInAddressBook) && !NearFind(2))
                     report(4, p_[1], 0,
-                           missingInAddressBookLine(p_[1], c_.keyWord_, name(1, p_[1]),
+                           missingInAddressBookLine(digits_, p_[1], c_.keyWord_, name(1, p_[1]),
                                                     tel(1, p_[1])));
                 SideAdv(1);
             } else {
                 if (reporting() && isOn(MissingOnMobile) && !NearFind(1))
                     report(3, 0, p_[2],
-                           missingOnMobileLine(p_[2], c_.keyWord_, name(2, p_[2]), tel(2, p_[2])));
+                           missingOnMobileLine(digits_, p_[2], c_.keyWord_, name(2, p_[2]), tel(2, p_[2])));
                 SideAdv(2);
             }
         }
@@ -69,7 +70,7 @@ private:
         }
         if (reporting() && isOn(Mismatch))
             report(5, e1, e2,
-                   mismatchLine(e1, e2, c_.keyWord_, c_.otherWord_, key(2, e2), other(1, e1),
+                   mismatchLine(digits_, e1, e2, c_.keyWord_, c_.otherWord_, key(2, e2), other(1, e1),
                                 other(2, e2)));
         if (pass_ == 1) {
             // Move past the smaller other item, so that the larger one can
@@ -93,7 +94,7 @@ private:
         table(s).setPaired(e, table(s).isPaired(e - 1));
         if (reporting())
             report(s, s == 1 ? e : 0, s == 2 ? e : 0,
-                   duplicateLine(s, e, c_.keyWord_, name(s, e), tel(s, e)));
+                   duplicateLine(digits_, s, e, c_.keyWord_, name(s, e), tel(s, e)));
     }
 
     // True when an entry identical to the other side's current entry lies
@@ -108,12 +109,15 @@ private:
     }
 
     void report(int check, int mobileEntry, int addressEntry, Text line) {
-        report_(Finding{check, mobileEntry, addressEntry, std::move(line)});
+        // The message follows the check number and one or two entry numbers.
+        const size_t messageAt = 2 + size_t(digits_) * (check == 5 ? 2 : 1);
+        report_(Finding{check, mobileEntry, addressEntry, std::move(line), messageAt});
     }
 
     CrossCheck& c_;
     const int pass_;
     const Report& report_;
+    const int digits_;
     int p_[3] = {0, 1, 1};
 };
 

@@ -45,6 +45,21 @@ void Engine::yieldOrAbandon() {
 void Engine::showProgress(std::u16string_view text) {
     window_.showStatus(text);
     yieldOrAbandon();
+    lastYield_ = std::chrono::steady_clock::now();
+}
+
+bool Engine::dueForYield() {
+    constexpr auto kInterval = std::chrono::milliseconds(40);
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastYield_ < kInterval)
+        return false;
+    lastYield_ = now;
+    return true;
+}
+
+void Engine::takeSettings() {
+    settings_ = window_.settings();
+    conversion_ = ConversionTable(settings_.conversion);
 }
 
 void Engine::Form_Load() {
@@ -83,21 +98,25 @@ bool Engine::sideHasMoreLines(Side side) {
 }
 
 void Engine::RecGet(Side side) {
-    openSideFile(side);
-    const ConversionTable conversion(settings_.conversion);
-    const RecordFormat format(settings_.side(side), settings_, conversion);
-    switch (reader(side).read(format)) {
-    case SideReader::Status::End:
+    if (readRecord(side, RecordFormat(settings_.side(side), settings_, conversion_)) ==
+        SideReader::Status::End)
         showMessage(u"データの上限に達しました");
-        return;
+}
+
+SideReader::Status Engine::readRecord(Side side, const RecordFormat& format) {
+    openSideFile(side);
+    const auto status = reader(side).read(format);
+    switch (status) {
+    case SideReader::Status::End:
+    case SideReader::Status::Record:
+        break;
     case SideReader::Status::TooLong:
         abandonWith(kLineTooLong[sideIndex(side)]);
     case SideReader::Status::CannotRead:
     case SideReader::Status::CannotOpen:
         abandonWith(kCannotRead[sideIndex(side)]);
-    case SideReader::Status::Record:
-        break;
     }
+    return status;
 }
 
 // --- File inspection ---
@@ -105,7 +124,7 @@ void Engine::RecGet(Side side) {
 void Engine::ChkFile_LostFocus(Side side) {
     if (operationInProgress_)
         return;
-    settings_ = window_.settings();
+    takeSettings();
     SideSettings& s = settings_.side(side);
     // An empty box names no file: there is nothing to look at.
     if (s.path.empty())
@@ -163,7 +182,7 @@ void Engine::Command5_Click() {
     if (operationInProgress_)
         return;
     inspectIfChanged(window_.settings().viewerSide);
-    settings_ = window_.settings();
+    takeSettings();
     try {
         showNextRecord();
     } catch (const OperationAbandoned&) {
@@ -174,7 +193,7 @@ void Engine::Command6_Click() {
     if (operationInProgress_)
         return;
     inspectIfChanged(window_.settings().viewerSide);
-    settings_ = window_.settings();
+    takeSettings();
     try {
         showFirstRecord();
     } catch (const OperationAbandoned&) {
@@ -214,7 +233,7 @@ void Engine::showViewerRecord(Side side) {
 // --- Conversion table ---
 
 void Engine::Command12_Click() {
-    settings_ = window_.settings();
+    takeSettings();
     const ConversionSave saved = saveConversionFile(kConversionFile, settings_.conversion);
     if (saved.result == SaveResult::Unencodable)
         showMessage(u"機種依存文字ファイル（vormak.izn）に書けない文字があります：" +

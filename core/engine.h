@@ -20,6 +20,7 @@
 #include "core/window.h"
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -35,7 +36,7 @@ struct OperationAbandoned {
 };
 
 // Entries of KeyTbl per side.
-constexpr int kMaxEntries = 999;
+constexpr int kMaxEntries = 1000000;
 
 // The conversion table file: a bare name, so it lives in the current folder.
 constexpr const char* kConversionFile = "vormak.izn";
@@ -108,16 +109,23 @@ private:
     const SideReader& reader(Side side) const { return readers_[sideIndex(side)]; }
     KeyTable& table(Side side) { return tables_[sideIndex(side)]; }
 
+    // Reads the settings for the operation that starts now.
+    void takeSettings();
+
     void showMessage(std::u16string_view text);
     [[noreturn]] void abandonWith(std::u16string_view text);
     // Yields to the window; abandons the operation when it was closed.
     void yieldOrAbandon();
     void showProgress(std::u16string_view text);
+    // True, at most every few hundredths of a second, when the window is due
+    // to paint and take input during a long loop.
+    bool dueForYield();
 
     // Record reader: the next record of the side's file into its FldBuf,
     // opening the file when none is open. A file that cannot be opened or
     // read abandons the operation.
     void RecGet(Side side);
+    SideReader::Status readRecord(Side side, const RecordFormat& format);
     void openSideFile(Side side);
     bool sideHasMoreLines(Side side);
 
@@ -138,6 +146,8 @@ private:
 
     Window& window_;
     Settings settings_; // of the operation in progress
+    ConversionTable conversion_;
+    std::chrono::steady_clock::time_point lastYield_;
     std::array<SideReader, 2> readers_;
     std::array<KeyTable, 2> tables_;
     Findings findings_;

@@ -5,17 +5,13 @@
 namespace vormak {
 
 std::u16string_view Finding::message() const {
-    // "5:001002..." carries two entry numbers, the others one.
-    const size_t at = check == 5 ? 8 : 5;
-    return at < line.size() ? std::u16string_view(line).substr(at) : std::u16string_view();
+    return messageAt < line.size() ? std::u16string_view(line).substr(messageAt)
+                                   : std::u16string_view();
 }
 
-size_t Findings::insert(Finding finding) {
-    auto at = std::upper_bound(items_.begin(), items_.end(), finding.line,
-                               [](const Text& line, const Finding& f) { return line < f.line; });
-    const auto index = at - items_.begin();
-    items_.insert(at, std::move(finding));
-    return static_cast<size_t>(index);
+void Findings::sort() {
+    std::stable_sort(items_.begin(), items_.end(),
+                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
 }
 
 std::vector<size_t> Findings::remove(std::vector<size_t> indexes) {

@@ -14,6 +14,7 @@ struct Finding {
     int mobileEntry = 0;  // entry of KeyTbl on side 1, 0 when the line names none
     int addressEntry = 0; // entry on side 2
     Text line;
+    size_t messageAt = 0; // where the text after the numbers begins
 
     // The line's text after its check number and entry numbers.
     std::u16string_view message() const;
@@ -21,8 +22,10 @@ struct Finding {
 
 class Findings {
 public:
-    // Returns the finding's place in the list.
-    size_t insert(Finding finding);
+    // Adds a finding at the end; sort() puts the list in order.
+    void append(Finding finding) { items_.push_back(std::move(finding)); }
+    // Orders the findings by their lines, equal ones as they were added.
+    void sort();
     void clear() { items_.clear(); }
     // Removes the findings at these places (any order, duplicates allowed) in
     // one pass; returns the places removed, ascending.

@@ -82,7 +82,7 @@ std::optional<Text> Engine::titleLineForResult() {
 void Engine::Command9_Click() {
     if (operationInProgress_)
         return;
-    settings_ = window_.settings();
+    takeSettings();
     const ResultFileSettings& out = settings_.result;
     if (out.path.empty()) {
         showMessage(u"結果ファイルが指定されていません");
@@ -148,9 +148,8 @@ void Engine::Command8_Click(Printer& printer) {
 void Engine::Command11_Click() {
     if (operationInProgress_)
         return;
-    const auto removed = findings_.remove(window_.selectedFindings());
-    if (!removed.empty())
-        window_.findingsRemoved(removed);
+    if (!findings_.remove(window_.selectedFindings()).empty())
+        window_.showFindings(findings_);
 }
 
 } // namespace vormak

@@ -3,6 +3,7 @@
 // asks for the settings once per operation and tells the window what to show;
 // it never knows how a control is named or drawn.
 
+#include "core/findings.h"
 #include "core/settings.h"
 
 #include <span>
@@ -46,12 +47,10 @@ public:
     virtual void selectViewerSide(Side side) = 0;
     virtual void showRecordLines(const std::vector<Text>& lines) = 0;
 
-    // The result list is a view of the findings: it is told every change.
+    // The result list is a view of the findings: it shows them again after
+    // every change.
     virtual void setFindingsVisible(bool visible) = 0;
-    virtual void findingsCleared() = 0;
-    virtual void findingInserted(size_t index, std::u16string_view line) = 0;
-    // Indexes in ascending order.
-    virtual void findingsRemoved(const std::vector<size_t>& indexes) = 0;
+    virtual void showFindings(const Findings& findings) = 0;
     virtual std::vector<size_t> selectedFindings() const = 0;
 
     // Modal message box; a lone CR in the text starts a new line.

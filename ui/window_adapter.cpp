@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -121,18 +122,19 @@ void WindowAdapter::setFindingsVisible(bool visible) {
     form_.control("ChkLst")->setVisible(visible);
 }
 
-void WindowAdapter::findingsCleared() {
-    form_.control<QListWidget>("ChkLst")->clear();
-}
-
-void WindowAdapter::findingInserted(size_t index, std::u16string_view line) {
-    form_.control<QListWidget>("ChkLst")->insertItem(static_cast<int>(index), toQString(line));
-}
-
-void WindowAdapter::findingsRemoved(const std::vector<size_t>& indexes) {
+void WindowAdapter::showFindings(const Findings& findings) {
     auto* list = form_.control<QListWidget>("ChkLst");
-    for (auto it = indexes.rbegin(); it != indexes.rend(); ++it)
-        delete list->takeItem(static_cast<int>(*it));
+    // The lines are put in anew; the view stays where the user had scrolled.
+    const int scrolled = list->verticalScrollBar()->value();
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(findings.size()));
+    for (const Finding& f : findings)
+        lines.push_back(toQString(f.line));
+    list->setUpdatesEnabled(false);
+    list->clear();
+    list->addItems(lines);
+    list->setUpdatesEnabled(true);
+    list->verticalScrollBar()->setValue(scrolled);
 }
 
 std::vector<size_t> WindowAdapter::selectedFindings() const {

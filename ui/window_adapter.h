@@ -27,9 +27,7 @@ public:
     void selectViewerSide(Side side) override;
     void showRecordLines(const std::vector<Text>& lines) override;
     void setFindingsVisible(bool visible) override;
-    void findingsCleared() override;
-    void findingInserted(size_t index, std::u16string_view line) override;
-    void findingsRemoved(const std::vector<size_t>& indexes) override;
+    void showFindings(const Findings& findings) override;
     std::vector<size_t> selectedFindings() const override;
     MessageAnswer message(std::u16string_view text, MessageButtons buttons, MessageIcon icon,
                           std::u16string_view title) override;
