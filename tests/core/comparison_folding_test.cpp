@@ -42,7 +42,7 @@ TEST(ComparisonFolding, EveryWayOfWritingAValueGivesOneKey) {
         {"landline", foldNumber, {u"03-1234-5678", u"+81-3-1234-5678"}, u"0312345678"},
         {"number that no national pattern covers keeps its 0",
          foldNumber,
-         {u"03199905127", u"+81 3199905127"},
+         {u"03199905127", u"+81 3199905127", u"010 81 3199905127"},
          u"03199905127"},
         {"number abroad, also dialled from Japan",
          foldNumber,
@@ -71,8 +71,8 @@ TEST(ComparisonFolding, EveryWayOfWritingAValueGivesOneKey) {
     }
 }
 
-// Most domestic numbers take a shortcut past libphonenumber; the same number
-// written with +81 does not, and the two must still meet, in every area.
+// Numbers in the usual shapes take a shortcut past libphonenumber; the same
+// number dialled through 010 does not, and they must still meet, in every area.
 TEST(ComparisonFolding, DomesticNumbersMeetTheirInternationalFormInEveryArea) {
     for (int area = 11; area <= 99; ++area) { // 010 dials abroad
         for (const char16_t* tail : {u"1234567", u"12345678"}) {
@@ -80,6 +80,7 @@ TEST(ComparisonFolding, DomesticNumbersMeetTheirInternationalFormInEveryArea) {
             SCOPED_TRACE(toUtf8(national));
             EXPECT_EQ(foldNumber(national), national);
             EXPECT_EQ(foldNumber(u"+81 " + national.substr(1)), national);
+            EXPECT_EQ(foldNumber(u"010 81 " + national.substr(1)), national);
         }
     }
 }
