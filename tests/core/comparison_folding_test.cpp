@@ -13,56 +13,45 @@ using Fold = Text (*)(std::u16string_view);
 struct Forms {
     const char* name;
     Fold fold;
-    std::vector<Text> written; // every way of writing the same value
+    std::vector<Text> written; // ways of writing one value; a value that stays is its own key
     Text key;
 };
 
-// Values whose key is themselves are rows with one form and that form as key.
 TEST(ComparisonFolding, EveryWayOfWritingAValueGivesOneKey) {
     const Forms rows[] = {
-        {"reading in half-width, full-width katakana and hiragana",
+        {"reading, three ways",
          foldReading,
          {u"ﾔﾏﾀﾞﾀﾛｳ", u"ヤマダタロウ", u"やまだたろう"},
          u"ヤマダタロウ"},
         {"full-width letters", foldReading, {u"ＡＢＣ", u"ABC"}, u"ABC"},
-        {"voiced sounds and the long vowel mark",
+        {"voicing, long vowel",
          foldReading,
          {u"ｳﾞｨｰﾅｽ", u"ゔぃーなす", u"ヴィーナス"},
          u"ヴィーナス"},
-        {"kanji stay, the blank between names narrows",
+        {"kanji stay, blank narrows",
          foldReading,
          {u"山田\u3000さくら", u"山田 ｻｸﾗ"},
          u"山田 サクラ"},
-        {"empty reading", foldReading, {u""}, u""},
-        {"mobile number",
+        {"mobile",
          foldNumber,
          {u"+81 90-1234-5678", u"090(1234)5678", u"０９０１２３４５６７８", u"09012345678",
           u"090ー1234ー5678", u"090.1234.5678"},
          u"09012345678"},
         {"landline", foldNumber, {u"03-1234-5678", u"+81-3-1234-5678"}, u"0312345678"},
-        {"number that no national pattern covers keeps its 0",
-         foldNumber,
-         {u"03199905127", u"+81 3199905127", u"010 81 3199905127"},
-         u"03199905127"},
-        {"number abroad, also dialled from Japan",
+        // No national pattern covers eleven digits after 03: formatted without the 0.
+        {"unformatted", foldNumber, {u"03199905127", u"010 81 3199905127"}, u"03199905127"},
+        {"abroad",
          foldNumber,
          {u"+1 415 555 0100", u"010 1 415 555 0100", u"＋１ (415) 555-0100"},
          u"+14155550100"},
-        {"short number abroad dialled from Japan",
-         foldNumber,
-         {u"010-682-12345", u"+682 12345"},
-         u"+68212345"},
+        {"short number abroad", foldNumber, {u"010-682-12345", u"+682 12345"}, u"+68212345"},
         {"extension in kanji", foldNumber, {u"内線123"}, u"内線123"},
         {"extension in letters", foldNumber, {u"090-1234-5678 ext. 5"}, u"090-1234-5678 ext. 5"},
         {"extension after a hash", foldNumber, {u"090-1234-5678#5"}, u"090-1234-5678#5"},
         {"letters", foldNumber, {u"abc"}, u"abc"},
         {"letters on the keypad", foldNumber, {u"0120-FLOWER"}, u"0120-FLOWER"},
-        {"empty number", foldNumber, {u""}, u""},
-        {"two numbers in one cell",
-         foldNumber,
-         {u"09012345678/0312345678"},
-         u"09012345678/0312345678"},
-        {"too short to be a number", foldNumber, {u"110"}, u"110"},
+        {"empty", foldNumber, {u""}, u""},
+        {"two numbers", foldNumber, {u"09012345678/0312345678"}, u"09012345678/0312345678"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
