@@ -52,7 +52,7 @@ icu::UnicodeString normalised(std::u16string_view text) {
     return out;
 }
 
-// Building the transliterator compiles its rules (some 30 ms), so it waits for
+// Building the transliterator compiles its rules (some 10 ms), so it waits for
 // the first hiragana. One instance serves every thread: ICU locks around a
 // rule-based transliteration.
 const icu::Transliterator& hiraganaToKatakana() {
