@@ -75,6 +75,10 @@ struct Settings {
     MatchKey key = MatchKey::Telephone;
     bool removeBlanks = true;
     bool removeHyphens = true;
+    // Compare names with width and kana folded ("読みの表記ゆれを無視"), and
+    // telephone numbers in their national form ("電話番号の表記を揃える").
+    bool foldReadings = false;
+    bool foldNumbers = false;
     std::array<ConversionBoxes, kConversionPairs> conversion;
     std::array<bool, 5> checks = {true, true, true, true, true};
     Side viewerSide = Side::Mobile;
