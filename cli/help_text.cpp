@@ -35,6 +35,10 @@ File format (by default, what the inspection of each file finds):
                       5 もう一方の項目の不一致 / the other item differs
   --keep-blanks     氏名の空白（半角・全角）を詰めない / keep blanks in names
   --keep-hyphens    電話番号のハイフンを詰めない / keep hyphens in numbers
+  --fold-readings   読みの表記ゆれを無視（ﾔﾏﾀﾞ＝ヤマダ＝やまだ）
+                    compare names with width and kana folded
+  --fold-numbers    電話番号の表記を揃える（+81 90-1234-5678＝09012345678）
+                    compare numbers in their national form
   --pairs FILE      機種依存文字ファイル / conversion table (./vormak.izn)
 
 結果ファイル / Result file:

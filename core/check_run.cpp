@@ -1,3 +1,4 @@
+#include "core/comparison_folding.h"
 #include "core/cross_check.h"
 #include "core/engine.h"
 #include "core/validation.h"
@@ -86,7 +87,13 @@ void Engine::SortOut(Side side) {
         }
     }
     window_.showRecordCount(side, u" " + decimal(entries.count()));
-    entries.sort(settings_.keyColumn(side), settings_.otherColumn(side));
+    const int name = s.name(), tel = s.tel();
+    const KeyTable::SortKey byName{name, settings_.foldReadings ? foldReading : nullptr};
+    const KeyTable::SortKey byTel{tel, settings_.foldNumbers ? foldNumber : nullptr};
+    if (settings_.key == MatchKey::Name)
+        entries.sort(byName, byTel);
+    else
+        entries.sort(byTel, byName);
 }
 
 void Engine::ChkMain(int pass) {

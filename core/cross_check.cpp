@@ -43,7 +43,8 @@ public:
             } else {
                 if (reporting() && isOn(MissingOnMobile) && !NearFind(1))
                     report(3, 0, p_[2],
-                           missingOnMobileLine(digits_, p_[2], c_.keyWord_, name(2, p_[2]), tel(2, p_[2])));
+                           missingOnMobileLine(digits_, p_[2], c_.keyWord_, name(2, p_[2]),
+                                               tel(2, p_[2])));
                 SideAdv(2);
             }
         }
@@ -54,8 +55,14 @@ private:
     bool isOn(Check check) const { return c_.settings_.isOn(check); }
     KeyTable& table(int s) const { return *c_.tables_[s]; }
     bool hasCurrent(int s) const { return p_[s] <= table(s).count(); }
-    std::u16string_view key(int s, int e) const { return table(s).cell(e, c_.keyColumn_[s]); }
-    std::u16string_view other(int s, int e) const { return table(s).cell(e, c_.otherColumn_[s]); }
+    // Compared as the sort compared them (folded when asked) ...
+    std::u16string_view key(int s, int e) const { return table(s).key(e); }
+    std::u16string_view other(int s, int e) const { return table(s).other(e); }
+    // ... and shown as read.
+    std::u16string_view keyValue(int s, int e) const { return table(s).cell(e, c_.keyColumn_[s]); }
+    std::u16string_view otherValue(int s, int e) const {
+        return table(s).cell(e, c_.otherColumn_[s]);
+    }
     std::u16string_view name(int s, int e) const { return table(s).cell(e, c_.nameColumn_[s]); }
     std::u16string_view tel(int s, int e) const { return table(s).cell(e, c_.telColumn_[s]); }
 
@@ -70,8 +77,8 @@ private:
         }
         if (reporting() && isOn(Mismatch))
             report(5, e1, e2,
-                   mismatchLine(digits_, e1, e2, c_.keyWord_, c_.otherWord_, key(2, e2), other(1, e1),
-                                other(2, e2)));
+                   mismatchLine(digits_, e1, e2, c_.keyWord_, c_.otherWord_, keyValue(2, e2),
+                                otherValue(1, e1), otherValue(2, e2)));
         if (pass_ == 1) {
             // Move past the smaller other item, so that the larger one can
             // still meet its identical entry.

@@ -21,9 +21,20 @@ public:
     void reset(int columns);
     // Appends the buffer's fields 1..columns as the next entry.
     void add(const FieldBuffer& fields);
-    // Orders the entries by key column, then other column; entries equal in
-    // both keep their file order. Columns outside 1..columns read as empty.
-    void sort(int keyColumn, int otherColumn);
+    // What a column is compared as: its value, or a fold of it.
+    using Fold = Text (*)(std::u16string_view);
+    struct SortKey {
+        int column;
+        Fold fold = nullptr;
+    };
+
+    // Orders the entries by key, then other item; entries equal in both keep
+    // their file order. Columns outside 1..columns read as empty.
+    void sort(SortKey key, SortKey other);
+
+    // The match key and the other item of an entry as the sort compared them.
+    std::u16string_view key(int entry) const { return compared(entry, 0); }
+    std::u16string_view other(int entry) const { return compared(entry, 1); }
 
     int count() const { return count_; }
     int columns() const { return columns_; }
@@ -34,7 +45,12 @@ public:
     void setPaired(int entry, bool paired) { paired_[entry - 1] = paired; }
 
 private:
+    std::u16string_view compared(int entry, int which) const;
+
     int columns_ = 0;
+    SortKey sortKeys_[2] = {{0}, {0}};
+    Text folded_; // the folded key and other item of every entry, when folding
+    std::vector<uint32_t> foldedEnds_;
     int count_ = 0;
     Text chars_;
     std::vector<uint32_t> ends_; // end of every cell in chars_, entry by entry

@@ -27,21 +27,21 @@ Text entryNumber(int entry, int digits) {
     return number;
 }
 
-Text duplicateLine(int digits, int side, int entry, std::u16string_view keyWord, std::u16string_view name,
-                   std::u16string_view tel) {
+Text duplicateLine(int digits, int side, int entry, std::u16string_view keyWord,
+                   std::u16string_view name, std::u16string_view tel) {
     return joined({side == 1 ? u"1:" : u"2:", entryNumber(entry, digits),
                    side == 1 ? u"   携帯側に" : u"   住所側に", keyWord, u"重複データあり （氏名=",
                    name, u"、電話=", tel, u"）"});
 }
 
-Text missingOnMobileLine(int digits, int entry, std::u16string_view keyWord, std::u16string_view name,
-                         std::u16string_view tel) {
+Text missingOnMobileLine(int digits, int entry, std::u16string_view keyWord,
+                         std::u16string_view name, std::u16string_view tel) {
     return joined({u"3:", entryNumber(entry, digits), u"   住所録側と同じ", keyWord,
                    u"ﾃﾞｰﾀが携帯側にない （氏名=", name, u"、電話=", tel, u"）"});
 }
 
-Text missingInAddressBookLine(int digits, int entry, std::u16string_view keyWord, std::u16string_view name,
-                              std::u16string_view tel) {
+Text missingInAddressBookLine(int digits, int entry, std::u16string_view keyWord,
+                              std::u16string_view name, std::u16string_view tel) {
     return joined({u"4:", entryNumber(entry, digits), u"   携帯側と同じ", keyWord,
                    u"ﾃﾞｰﾀが住所録側にない  （氏名=", name, u"、電話=", tel, u"）"});
 }

@@ -15,16 +15,16 @@ int entryDigits(int mobileCount, int addressCount);
 Text entryNumber(int entry, int digits);
 
 // Check 1 (side 1) or 2 (side 2): the entry equals the one before it.
-Text duplicateLine(int digits, int side, int entry, std::u16string_view keyWord, std::u16string_view name,
-                   std::u16string_view tel);
+Text duplicateLine(int digits, int side, int entry, std::u16string_view keyWord,
+                   std::u16string_view name, std::u16string_view tel);
 
 // Check 3: the address-book entry has no counterpart on the mobile side.
-Text missingOnMobileLine(int digits, int entry, std::u16string_view keyWord, std::u16string_view name,
-                         std::u16string_view tel);
+Text missingOnMobileLine(int digits, int entry, std::u16string_view keyWord,
+                         std::u16string_view name, std::u16string_view tel);
 
 // Check 4: the mobile entry has no counterpart in the address book.
-Text missingInAddressBookLine(int digits, int entry, std::u16string_view keyWord, std::u16string_view name,
-                              std::u16string_view tel);
+Text missingInAddressBookLine(int digits, int entry, std::u16string_view keyWord,
+                              std::u16string_view name, std::u16string_view tel);
 
 // Check 5: same key on both sides, other item different.
 Text mismatchLine(int digits, int mobileEntry, int addressEntry, std::u16string_view keyWord,
