@@ -10,6 +10,8 @@ void KeyTable::reset(int columns) {
     count_ = 0;
     chars_.clear();
     ends_.clear();
+    rows_.clear();
+    keys_.clear();
     paired_.clear();
     sortKeys_[0] = sortKeys_[1] = {0};
     folded_.clear();
@@ -21,76 +23,57 @@ void KeyTable::add(const FieldBuffer& fields) {
         chars_ += fields[c];
         ends_.push_back(static_cast<uint32_t>(chars_.size()));
     }
+    rows_.push_back(count_);
     paired_.push_back(false);
     ++count_;
-}
-
-std::u16string_view KeyTable::cell(int entry, int column) const {
-    if (column < 1 || column > columns_ || entry < 1 || entry > count_)
-        return {};
-    const size_t at = static_cast<size_t>(entry - 1) * columns_ + (column - 1);
-    const uint32_t begin = at == 0 ? 0 : ends_[at - 1];
-    return std::u16string_view(chars_).substr(begin, ends_[at] - begin);
 }
 
 std::u16string_view KeyTable::compared(int entry, int which) const {
     if (!sortKeys_[which].fold)
         return cell(entry, sortKeys_[which].column);
-    const size_t at = static_cast<size_t>(entry - 1) * 2 + which;
+    const size_t at = static_cast<size_t>(rows_[entry - 1]) * 2 + which;
     const uint32_t begin = at == 0 ? 0 : foldedEnds_[at - 1];
     return std::u16string_view(folded_).substr(begin, foldedEnds_[at] - begin);
 }
 
 void KeyTable::sort(SortKey key, SortKey other) {
+    // Records stay where they were read; the sort orders the entries that
+    // refer to them.
+    std::iota(rows_.begin(), rows_.end(), 0);
     sortKeys_[0] = key;
     sortKeys_[1] = other;
-    // Each value is folded once, here, never per comparison.
-    const bool folding = key.fold || other.fold;
-    Text folded;
-    std::vector<uint32_t> foldedEnds;
-    if (folding) {
-        foldedEnds.reserve(size_t(count_) * 2);
-        for (int e = 1; e <= count_; ++e)
+    folded_.clear();
+    foldedEnds_.clear();
+    if (key.fold || other.fold) {
+        // Each value is folded once, here, never per comparison.
+        foldedEnds_.reserve(size_t(count_) * 2);
+        for (int e = 1; e <= count_; ++e) {
             for (const SortKey& k : sortKeys_) {
-                folded += k.fold ? k.fold(cell(e, k.column)) : Text(cell(e, k.column));
-                foldedEnds.push_back(static_cast<uint32_t>(folded.size()));
+                folded_ += k.fold ? k.fold(cell(e, k.column)) : Text(cell(e, k.column));
+                foldedEnds_.push_back(static_cast<uint32_t>(folded_.size()));
             }
-        // compared() reads the folded values only once they are in place.
-        std::swap(folded_, folded);
-        std::swap(foldedEnds_, foldedEnds);
+        }
     }
 
     // A stable sort gives what inserting each record after every entry equal
     // to it would give.
-    std::vector<int> order(static_cast<size_t>(count_));
-    std::iota(order.begin(), order.end(), 1);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        if (int byKey = this->key(a).compare(this->key(b)))
+    struct Item {
+        Keys keys;
+        int row;
+    };
+    std::vector<Item> items;
+    items.reserve(static_cast<size_t>(count_));
+    for (int e = 1; e <= count_; ++e)
+        items.push_back({{compared(e, 0), compared(e, 1)}, rows_[e - 1]});
+    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+        if (int byKey = a.keys.key.compare(b.keys.key))
             return byKey < 0;
-        return this->other(a) < this->other(b);
+        return a.keys.other < b.keys.other;
     });
-
-    Text chars;
-    chars.reserve(chars_.size());
-    std::vector<uint32_t> ends;
-    ends.reserve(ends_.size());
-    folded.clear();
-    foldedEnds.clear();
-    for (int entry : order) {
-        for (int c = 1; c <= columns_; ++c) {
-            chars += cell(entry, c);
-            ends.push_back(static_cast<uint32_t>(chars.size()));
-        }
-        for (int which = 0; folding && which < 2; ++which) {
-            folded += compared(entry, which);
-            foldedEnds.push_back(static_cast<uint32_t>(folded.size()));
-        }
-    }
-    chars_ = std::move(chars);
-    ends_ = std::move(ends);
-    if (folding) {
-        folded_ = std::move(folded);
-        foldedEnds_ = std::move(foldedEnds);
+    keys_.resize(items.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        rows_[i] = items[i].row;
+        keys_[i] = items[i].keys;
     }
     // The marks belong to places, not to records; a fresh sort has none.
     paired_.assign(paired_.size(), false);

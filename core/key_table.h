@@ -4,8 +4,9 @@
 // entry also carries the cross-check's mark: paired with an identical entry of
 // the other side.
 //
-// The cells of all entries share one buffer, so a table holds its records
-// without a string object per field.
+// The cells of all records share one buffer, in the order the records were
+// read, so a table holds them without a string object per field; sorting
+// orders the entries that refer to them.
 
 #include "core/side_reader.h"
 
@@ -33,13 +34,19 @@ public:
     void sort(SortKey key, SortKey other);
 
     // The match key and the other item of an entry as the sort compared them.
-    std::u16string_view key(int entry) const { return compared(entry, 0); }
-    std::u16string_view other(int entry) const { return compared(entry, 1); }
+    std::u16string_view key(int entry) const { return keys_[entry - 1].key; }
+    std::u16string_view other(int entry) const { return keys_[entry - 1].other; }
 
     int count() const { return count_; }
     int columns() const { return columns_; }
     // Entries count from 1; a column outside the table reads as an empty text.
-    std::u16string_view cell(int entry, int column) const;
+    std::u16string_view cell(int entry, int column) const {
+        if (column < 1 || column > columns_ || entry < 1 || entry > count_)
+            return {};
+        const size_t at = static_cast<size_t>(rows_[entry - 1]) * columns_ + (column - 1);
+        const uint32_t begin = at == 0 ? 0 : ends_[at - 1];
+        return std::u16string_view(chars_).substr(begin, ends_[at] - begin);
+    }
 
     bool isPaired(int entry) const { return paired_[entry - 1]; }
     void setPaired(int entry, bool paired) { paired_[entry - 1] = paired; }
@@ -49,11 +56,16 @@ private:
 
     int columns_ = 0;
     SortKey sortKeys_[2] = {{0}, {0}};
-    Text folded_; // the folded key and other item of every entry, when folding
+    Text folded_; // the folded key and other item of every record, when folding
     std::vector<uint32_t> foldedEnds_;
     int count_ = 0;
     Text chars_;
-    std::vector<uint32_t> ends_; // end of every cell in chars_, entry by entry
+    std::vector<uint32_t> ends_; // end of every cell in chars_, record by record
+    std::vector<int> rows_;      // the record of each entry, in entry order
+    struct Keys {
+        std::u16string_view key, other;
+    };
+    std::vector<Keys> keys_; // of each entry, in entry order: the merge reads them in a row
     std::vector<bool> paired_;
 };
 
