@@ -1,4 +1,6 @@
-// Encodings and line ends of today's contact files.
+// Encodings and line ends of today's contact files, and the quoted fields of
+// modern CSV files.
+#include "core/quoted_fields.h"
 #include "core/text_encoding.h"
 #include "engine_fixture.h"
 
@@ -169,5 +171,41 @@ TEST(TextEncoding, EncodingReportsTheFirstCharacterItCannotHold) {
         const EncodedText encoded = encodeText(c.text, c.encoding);
         EXPECT_EQ(encoded.unencodable, c.unencodable);
         EXPECT_EQ(encoded.bytes, c.bytes); // nothing when a character was unencodable
+    }
+}
+
+TEST(QuotedFields, QuotesHoldDelimitersLineEndsAndQuotes) {
+    using Lines = std::vector<std::pair<std::u16string, std::u16string>>;
+    struct Case {
+        const char* name;
+        Lines lines;
+        std::vector<std::vector<Text>> records;
+    } cases[] = {
+        {"comma inside quotes", {{u"a,\"b,c\",d", u"\r\n"}}, {{u"a", u"b,c", u"d"}}},
+        {"LF inside quotes", {{u"\"x", u"\n"}, {u"y\",2", u""}}, {{u"x\ny", u"2"}}},
+        {"doubled quote", {{u"\"say \"\"hi\"\"\",", u"\n"}}, {{u"say \"hi\"", u""}}},
+        {"quote inside an unquoted field", {{u"5\"", u"\n"}}, {{u"5\""}}},
+        {"text after the closing quote", {{u"\"a\"b,c", u"\n"}}, {{u"ab", u"c"}}},
+        {"empty line", {{u"", u"\n"}}, {{u""}}},
+        {"quote never closed", {{u"a,\"b", u"\r"}, {u"c", u""}}, {{u"a", u"b\rc"}}},
+        {"record over the bound dropped",
+         {{u"\"" + Text(22, u'x'), u"\n"}, {u"\",1", u"\n"}, {u"ok", u""}},
+         {{u"(too long)"}, {u"ok"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QuotedFieldSplitter splitter(u',', 20);
+        std::vector<std::vector<Text>> records;
+        std::vector<Text> fields;
+        auto collect = [&](QuotedFieldSplitter::Status status) {
+            if (status == QuotedFieldSplitter::Status::Record)
+                records.push_back(fields);
+            if (status == QuotedFieldSplitter::Status::TooLong)
+                records.push_back({u"(too long)"});
+        };
+        for (const auto& [line, end] : c.lines)
+            collect(splitter.addLine(line, end, fields));
+        collect(splitter.finish(fields));
+        EXPECT_EQ(records, c.records);
     }
 }
