@@ -171,7 +171,7 @@ ContentLines::Outcome ContentLines::readLine(ContentLine& line, size_t maxBytes)
     for (;;) {
         // One physical line, in pieces as the buffer holds them.
         for (std::string_view rest = bytes_.available(); !rest.empty(); rest = bytes_.available()) {
-            const size_t end = std::min(rest.find('\r'), rest.find('\n'));
+            const size_t end = rest.find_first_of("\r\n");
             take(rest.substr(0, std::min(end, rest.size())), line, maxBytes);
             if (end == std::string_view::npos) {
                 bytes_.consume(rest.size());
