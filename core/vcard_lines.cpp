@@ -171,7 +171,10 @@ ContentLines::Outcome ContentLines::readLine(ContentLine& line, size_t maxBytes)
     for (;;) {
         // One physical line, in pieces as the buffer holds them.
         for (std::string_view rest = bytes_.available(); !rest.empty(); rest = bytes_.available()) {
-            const size_t end = rest.find_first_of("\r\n");
+            // Two searches for single bytes run at memchr's speed over a
+            // file without line ends.
+            size_t end = rest.find('\n');
+            end = std::min(end, rest.substr(0, end).find('\r'));
             take(rest.substr(0, std::min(end, rest.size())), line, maxBytes);
             if (end == std::string_view::npos) {
                 bytes_.consume(rest.size());
@@ -209,11 +212,27 @@ ContentLines::Outcome ContentLines::readLine(ContentLine& line, size_t maxBytes)
 
 void ContentLines::take(std::string_view piece, ContentLine& line, size_t maxBytes) {
     if (!inValue_) {
-        size_t colon = 0;
-        while (colon < piece.size() && (piece[colon] != ':' || inQuotes_)) {
-            if (piece[colon] == '"')
-                inQuotes_ = !inQuotes_;
-            ++colon;
+        // The first colon outside quotes; quotes come only in parameter values.
+        size_t colon = 0; // where the search goes on
+        for (;;) {
+            if (inQuotes_) {
+                const size_t close = piece.find('"', colon);
+                if (close == std::string_view::npos) {
+                    colon = piece.size();
+                    break;
+                }
+                inQuotes_ = false;
+                colon = close + 1;
+                continue;
+            }
+            const size_t found = std::min(piece.find(':', colon), piece.size());
+            const size_t quote = piece.substr(0, found).find('"', colon);
+            if (quote == std::string_view::npos) {
+                colon = found;
+                break;
+            }
+            inQuotes_ = true;
+            colon = quote + 1;
         }
         const std::string_view part = piece.substr(0, colon);
         if (head_.size() + part.size() > maxBytes)
