@@ -207,7 +207,7 @@ VCardReader::Status VCardReader::readCard() {
     beginSeen_ = false;
     for (ContentLine line;;) {
         const ContentLines::Status status =
-            lines_->next(line, tooLong ? kMaxCardBytes : kMaxCardBytes - keptBytes);
+            lines_->next(line, kMaxCardBytes - (tooLong ? 0 : std::min(keptBytes, kMaxCardBytes)));
         if (status == ContentLines::Status::End || status == ContentLines::Status::Failed) {
             ended_ = true;
             if (status == ContentLines::Status::Failed)
@@ -295,7 +295,10 @@ Text VCardReader::decodeValue(const ContentLine& line, std::string_view version)
     if (isAscii(line.value))
         return Text(line.value.begin(), line.value.end());
     std::optional<Encoding> encoding;
-    if (const auto charset = line.parameter("CHARSET"))
+    const std::optional<Encoding> marked = lines_->markedEncoding();
+    if (marked == Encoding::Utf16Le || marked == Encoding::Utf16Be)
+        encoding = Encoding::Utf8; // whatever CHARSET says: the file was UTF-16, read as UTF-8
+    else if (const auto charset = line.parameter("CHARSET"))
         encoding = charsetEncoding(*charset);
     if (!encoding)
         encoding = unicodeByDefault(version) ? Encoding::Utf8 : fileEncoding();

@@ -102,6 +102,14 @@ TEST(VCard, EachTelephoneNumberOfACardIsARecord) {
          {u"C||3|||"},
          "3.0",
          utf8},
+        {"UTF-16LE file, whatever CHARSET says",
+         "\xFF\xFE" + encodeText(u"BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=SHIFT_JIS:山田\r\n"
+                                 u"TEL:1\r\nEND:VCARD\r\n",
+                                 Encoding::Utf16Le)
+                          .bytes,
+         {u"山田||1|||"},
+         "2.1",
+         utf8},
         {"stray END ignored, BEGIN without END starts the next card",
          "END:VCARD\r\nBEGIN:VCARD\r\nFN:A\r\nbegin:vcard\r\nFN:B\r\nTEL:2\r\nEND:VCARD\r\n"
          "END:VCARD\r\nBEGIN:VCARD\nFN:C",
