@@ -21,45 +21,6 @@ std::optional<Encoding> markedEncoding(std::string_view bytes) {
     return std::nullopt;
 }
 
-// Valid UTF-8 throughout, in the shortest form; a character cut off at the
-// end of a partial sample counts as valid.
-bool isUtf8(std::string_view bytes, bool wholeFile) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        const size_t extra = b >= 0xC2 && b <= 0xDF   ? 1
-                             : b >= 0xE0 && b <= 0xEF ? 2
-                             : b >= 0xF0 && b <= 0xF4 ? 3
-                                                      : 0;
-        if (extra == 0)
-            return false;
-        // The second byte's range rules out overlong forms, surrogates and
-        // code points beyond U+10FFFF.
-        unsigned char low = 0x80, high = 0xBF;
-        if (b == 0xE0)
-            low = 0xA0;
-        else if (b == 0xED)
-            high = 0x9F;
-        else if (b == 0xF0)
-            low = 0x90;
-        else if (b == 0xF4)
-            high = 0x8F;
-        for (size_t k = 1; k <= extra; ++k) {
-            if (i + k == bytes.size())
-                return !wholeFile;
-            const auto c = static_cast<unsigned char>(bytes[i + k]);
-            if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF))
-                return false;
-        }
-        i += extra + 1;
-    }
-    return true;
-}
-
 bool readsAsEucJp(std::string_view sample) {
     const std::unique_ptr<uchardet, decltype(&uchardet_delete)> detector(uchardet_new(),
                                                                          uchardet_delete);
@@ -126,7 +87,8 @@ std::optional<Encoding> detectEncoding(std::string_view sample, bool wholeFile) 
         }));
     if (nonAscii == 0)
         return Encoding::ShiftJis;
-    if (isUtf8(sample, wholeFile))
+    // Valid UTF-8 in the shortest form.
+    if (decodeSample(sample, Encoding::Utf8, wholeFile).undecodable == 0)
         return Encoding::Utf8;
     if (readsAsEucJp(sample))
         return Encoding::EucJp;
