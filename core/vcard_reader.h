@@ -48,7 +48,7 @@ public:
     // Reads the next record: as many fields as titleLine() has, in its order.
     Status next(std::vector<Text>& record);
 
-    // The VERSION of the first card read ("2.1", "3.0", "4.0"); empty before.
+    // The VERSION of the first card read that names one ("2.1", "3.0", "4.0").
     const std::string& versionSeen() const { return version_; }
 
     // The encoding a result file should be written in to hold the values read
