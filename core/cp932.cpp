@@ -90,26 +90,39 @@ const DecodeTable& decodeTable() {
 } // namespace
 
 std::u16string decodeCp932(std::string_view bytes) {
+    std::u16string out;
+    appendCp932(bytes, true, out);
+    return out;
+}
+
+Cp932Block appendCp932(std::string_view bytes, bool last, std::u16string& out) {
     const DecodeTable& table = decodeTable();
     // Never more characters than bytes: written in place, then cut to size.
-    std::u16string out(bytes.size(), u'\0');
-    size_t o = 0;
+    const size_t start = out.size();
+    out.resize(start + bytes.size());
+    size_t o = start;
+    Cp932Block block;
     const size_t size = bytes.size();
-    for (size_t i = 0; i < size;) {
+    size_t i = 0;
+    while (i < size) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         char16_t c = b < 0x80 ? b : table.single[b];
         size_t used = 1;
         if (b >= 0x80 && c == 0) {
+            if (i + 1 == size && !last)
+                break;
             const char16_t pair =
                 i + 1 < size ? table.pair[b << 8 | static_cast<unsigned char>(bytes[i + 1])] : 0;
             c = pair != 0 ? pair : kUndecodable;
             used = pair != 0 ? 2 : 1;
+            block.undecodable += pair != 0 ? 0 : 1;
         }
         i += used;
         out[o++] = c;
     }
     out.resize(o);
-    return out;
+    block.used = i;
+    return block;
 }
 
 std::string encodeCp932(std::u16string_view text, std::u16string* unencodable) {

@@ -12,6 +12,15 @@
 namespace vormak {
 
 std::u16string decodeCp932(std::string_view bytes);
+
+// Decodes as decodeCp932 does, block by block: appends the characters to
+// `out`. Unless `last`, a final byte that may begin a double-byte character is
+// left undecoded, for its trail byte may come with the next block.
+struct Cp932Block {
+    size_t used = 0;        // bytes decoded
+    size_t undecodable = 0; // of them, bytes that became "・"
+};
+Cp932Block appendCp932(std::string_view bytes, bool last, std::u16string& out);
 std::string encodeCp932(std::u16string_view text, std::u16string* unencodable = nullptr);
 
 } // namespace vormak

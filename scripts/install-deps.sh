@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
-    libgtest-dev libbenchmark-dev libcups2-dev
+    libgtest-dev libbenchmark-dev libcups2-dev libuchardet-dev
     libicu-dev libphonenumber-dev
 )
 if [ "${1:-}" = "--test" ]; then
