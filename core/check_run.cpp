@@ -26,6 +26,15 @@ void Engine::Command3_Click() {
     for (Side side : kBothSides)
         inspectIfChanged(side);
     takeSettings();
+    for (Side side : kBothSides) {
+        FileFormat format;
+        const SideSettings& s = settings_.side(side);
+        if (!s.path.empty() &&
+            findFileFormat(toUtf8(s.path), s.delimiter(), format) == FormatResult::NotText) {
+            showMessage(fileProblemText(FileProblem::NotText, side));
+            return;
+        }
+    }
     if (InputChk())
         return;
     OperationScope scope(*this);
@@ -44,8 +53,8 @@ void Engine::Command3_Click() {
         ChkMain(1);
         window_.setFindingsVisible(true);
         ChkMain(2);
-        lastCheck_ = {checkedSide(Side::Mobile, reader(Side::Mobile).isUtf8()),
-                      checkedSide(Side::AddressBook, reader(Side::AddressBook).isUtf8())};
+        lastCheck_ = {checkedSide(Side::Mobile, reader(Side::Mobile).outputEncoding()),
+                      checkedSide(Side::AddressBook, reader(Side::AddressBook).outputEncoding())};
         window_.showStatus(u"検 査 終 了");
         // The run is complete: a window closed now leaves nothing to abandon.
         window_.yield();
@@ -59,9 +68,9 @@ void Engine::Command3_Click() {
     }
 }
 
-Engine::CheckedSide Engine::checkedSide(Side side, bool utf8) const {
+Engine::CheckedSide Engine::checkedSide(Side side, Encoding output) const {
     const SideSettings& s = settings_.side(side);
-    return {s.path, identify(toUtf8(s.path)), s.commaSeparated, s.titleLine, s.fieldCount, utf8};
+    return {s.path, identify(toUtf8(s.path)), s.commaSeparated, s.titleLine, s.fieldCount, output};
 }
 
 void Engine::SortOut(Side side) {

@@ -11,6 +11,8 @@ constexpr std::u16string_view kCannotRead[2] = {u"携帯電話側ファイルが
                                                 u"住所録側ファイルが読めません"};
 constexpr std::u16string_view kLineTooLong[2] = {u"携帯電話側ファイルに長すぎる行があります",
                                                  u"住所録側ファイルに長すぎる行があります"};
+constexpr std::u16string_view kCardTooLarge[2] = {u"携帯電話側ファイルに大きすぎる連絡先があります",
+                                                  u"住所録側ファイルに大きすぎる連絡先があります"};
 
 } // namespace
 
@@ -85,8 +87,15 @@ void Engine::ChkBoxUp(MatchKey matchKey) {
 // --- Record reader ---
 
 void Engine::openSideFile(Side side) {
-    if (!reader(side).open(toUtf8(settings_.side(side).path)))
+    const SideSettings& s = settings_.side(side);
+    switch (reader(side).open(toUtf8(s.path), s.delimiter())) {
+    case SideReader::Status::CannotOpen:
         abandonWith(kCannotOpen[sideIndex(side)]);
+    case SideReader::Status::NotText:
+        abandonWith(fileProblemText(FileProblem::NotText, side));
+    default:
+        break;
+    }
 }
 
 bool Engine::sideHasMoreLines(Side side) {
@@ -111,9 +120,12 @@ SideReader::Status Engine::readRecord(Side side, const RecordFormat& format) {
     case SideReader::Status::Record:
         break;
     case SideReader::Status::TooLong:
-        abandonWith(kLineTooLong[sideIndex(side)]);
+        abandonWith(reader(side).format().kind == FileFormat::Kind::VCard
+                        ? kCardTooLarge[sideIndex(side)]
+                        : kLineTooLong[sideIndex(side)]);
     case SideReader::Status::CannotRead:
     case SideReader::Status::CannotOpen:
+    case SideReader::Status::NotText:
         abandonWith(kCannotRead[sideIndex(side)]);
     }
     return status;
@@ -162,6 +174,12 @@ void Engine::KeyItiGet(Side side, int fieldCount) {
     settings_.viewerSide = side;
     showFirstRecord();
     const KeyPositions found = vormak::KeyItiGet(FldBuf(side), fieldCount);
+    // A file the classic program could not read says how it was read, and
+    // which titles were taken: in a wide export they may be the wrong ones.
+    const FileFormat& format = reader(side).format();
+    if (fieldCount > 0 && format.kind != FileFormat::Kind::Classic)
+        window_.showStatus(formatDescription(side, format, toUtf8(settings_.side(side).path),
+                                             fieldCount, FldBuf(side), found));
     window_.showInspection(side, {decimal(fieldCount), found.name ? decimal(found.name) : Text(),
                                   found.tel ? decimal(found.tel) : Text(), found.bothFound()});
 }

@@ -100,10 +100,10 @@ private:
         bool commaSeparated;
         bool titleLine;
         Text fieldCount;
-        bool utf8;
+        Encoding output; // of the result file that takes this side's records
         bool operator==(const CheckedSide&) const = default;
     };
-    CheckedSide checkedSide(Side side, bool utf8) const;
+    CheckedSide checkedSide(Side side, Encoding output) const;
 
     SideReader& reader(Side side) { return readers_[sideIndex(side)]; }
     const SideReader& reader(Side side) const { return readers_[sideIndex(side)]; }

@@ -1,4 +1,6 @@
 #include "core/file_inspection.h"
+#include "core/text_line_reader.h"
+#include "core/vcard_reader.h"
 
 #include <algorithm>
 #include <array>
@@ -25,11 +27,56 @@ bool containsAny(std::u16string_view title, const std::array<std::u16string_view
 } // namespace
 
 int FieldCntGet(const std::string& path, char16_t delimiter) {
+    FileFormat format;
+    if (findFileFormat(path, delimiter, format) != FormatResult::Known)
+        return 0;
+    switch (format.kind) {
+    case FileFormat::Kind::VCard:
+        return static_cast<int>(VCardReader::titleLine().size());
+    case FileFormat::Kind::Text: {
+        TextRecordReader file(path, format.encoding, format.lineEnds, delimiter);
+        std::vector<Text> fields;
+        if (file.next(fields) != TextRecordReader::Status::Record ||
+            (fields.size() == 1 && fields[0].empty()))
+            return 0;
+        return static_cast<int>(std::min<size_t>(fields.size(), 32767));
+    }
+    case FileFormat::Kind::Classic:
+        break;
+    }
     LineReader file(path);
     Text line;
     if (!file.isOpen() || file.readLine(line) != LineReader::Status::Line || line.empty())
         return 0;
     return SideReader::fieldCountOf(line, delimiter);
+}
+
+Text formatDescription(Side side, const FileFormat& format, const std::string& path, int fieldCount,
+                       const FieldBuffer& title, KeyPositions found) {
+    Text out = side == Side::Mobile ? u"携帯側: " : u"住所録側: ";
+    if (format.kind == FileFormat::Kind::VCard) {
+        VCardReader file(path);
+        std::vector<Text> record;
+        int count = 0;
+        while (file.next(record) == VCardReader::Status::Record)
+            ++count;
+        const std::string version = file.versionSeen();
+        return out + u"vCard" + (version.empty() ? Text() : u" " + fromUtf8(version)) + u"、" +
+               decimal(count) + u"件";
+    }
+    static constexpr std::u16string_view kNames[] = {u"Shift-JIS",   u"EUC-JP",   u"UTF-8",
+                                                     u"UTF-8 (BOM)", u"UTF-16LE", u"UTF-16BE"};
+    out += kNames[static_cast<int>(format.encoding)];
+    out += format.lineEnds == LineEnds::Lf ? u"、LF、" : u"、CR LF、";
+    out += decimal(fieldCount) + u"項目";
+    auto position = [&](std::u16string_view word, int column) {
+        out += u"、";
+        out += word;
+        out += column ? decimal(column) + u"「" + title[column] + u"」" : Text(u"なし");
+    };
+    position(u"氏名=", found.name);
+    position(u"電話=", found.tel);
+    return out;
 }
 
 KeyPositions KeyItiGet(const FieldBuffer& title, int fieldCount) {
@@ -53,7 +100,11 @@ FileProblem fileProblem(const std::string& path) {
         return FileProblem::Folder;
     if (!S_ISREG(st.st_mode) || ::access(path.c_str(), R_OK) != 0)
         return FileProblem::CannotOpen;
-    return st.st_size == 0 ? FileProblem::Empty : FileProblem::None;
+    if (st.st_size == 0)
+        return FileProblem::Empty;
+    FileFormat format;
+    return findFileFormat(path, u',', format) == FormatResult::NotText ? FileProblem::NotText
+                                                                       : FileProblem::None;
 }
 
 Text fileProblemText(FileProblem problem, Side side) {
@@ -67,6 +118,8 @@ Text fileProblemText(FileProblem problem, Side side) {
         return name + u"が開けません";
     case FileProblem::Empty:
         return name + u"は空です";
+    case FileProblem::NotText:
+        return name + u"の形式が判別できません";
     case FileProblem::None:
         break;
     }

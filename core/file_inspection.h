@@ -24,9 +24,15 @@ struct KeyPositions {
 KeyPositions KeyItiGet(const FieldBuffer& title, int fieldCount);
 
 // Why a file gives no field count, for the message line.
-enum class FileProblem { None, NotFound, Folder, CannotOpen, Empty };
+enum class FileProblem { None, NotFound, Folder, CannotOpen, Empty, NotText };
 FileProblem fileProblem(const std::string& path);
 Text fileProblemText(FileProblem problem, Side side);
+
+// What the inspection tells of a file the classic program could not read:
+// "携帯側: vCard 3.0、214件", or the encoding, line ends, field count and the
+// titles taken for the name and the telephone number.
+Text formatDescription(Side side, const FileFormat& format, const std::string& path, int fieldCount,
+                       const FieldBuffer& title, KeyPositions found);
 
 // A file as it is on disk: a replaced or rewritten file differs.
 struct FileIdentity {

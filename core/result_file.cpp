@@ -1,5 +1,4 @@
 #include "core/result_file.h"
-#include "core/cp932.h"
 
 namespace vormak {
 
@@ -46,11 +45,9 @@ Text joinedFields(const KeyTable& table, int entry, int width, char16_t delimite
 }
 
 ResultFileOutcome writeResultFile(const std::string& path, const ResultFileContent& content,
-                                  char16_t delimiter, bool withMessage, OutputEncoding encoding) {
+                                  char16_t delimiter, bool withMessage, Encoding encoding) {
     using Status = ResultFileOutcome::Status;
-    std::string bytes;
-    if (encoding == OutputEncoding::Utf8WithMark)
-        bytes = "\xEF\xBB\xBF";
+    std::string bytes(byteOrderMark(encoding));
     Text unencodable;
     auto put = [&](Text line, std::u16string_view message) {
         // The message column follows the record's own fields, even for a
@@ -58,8 +55,14 @@ ResultFileOutcome writeResultFile(const std::string& path, const ResultFileConte
         if (withMessage)
             (line += delimiter) += message;
         line += u"\r\n";
-        bytes += encoding == OutputEncoding::Utf8WithMark ? toUtf8(line)
-                                                          : encodeCp932(line, &unencodable);
+        EncodedText encoded = encodeText(line, encoding);
+        if (encoded.unencodable) {
+            const char32_t c = *encoded.unencodable;
+            unencodable = c < 0x10000 ? Text(1, char16_t(c))
+                                      : Text{char16_t(0xD800 + ((c - 0x10000) >> 10)),
+                                             char16_t(0xDC00 + ((c - 0x10000) & 0x3FF))};
+        }
+        bytes += encoded.bytes;
     };
     if (content.titleLine)
         put(*content.titleLine, u"ｴﾗｰﾒｯｾｰｼﾞ");

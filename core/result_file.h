@@ -6,6 +6,7 @@
 #include "core/findings.h"
 #include "core/key_table.h"
 #include "core/replacement_file.h"
+#include "core/text_encoding.h"
 
 #include <optional>
 
@@ -29,8 +30,6 @@ std::vector<ResultRecord> resultRecords(const Findings& findings, Side recordsOf
 Text joinedFields(const FieldBuffer& fields, int width, char16_t delimiter);
 Text joinedFields(const KeyTable& table, int entry, int width, char16_t delimiter);
 
-enum class OutputEncoding { ShiftJis, Utf8WithMark };
-
 struct ResultFileContent {
     std::optional<Text> titleLine; // without the message column
     std::vector<Text> lines;       // records, without the message column
@@ -42,10 +41,11 @@ struct ResultFileOutcome {
     Text unencodable; // the first character the encoding cannot hold
 };
 
-// Writes the lines, each ended by CR LF, beside the target and puts the file
+// Writes the lines, each ended by CR LF, in Shift-JIS, UTF-8 or UTF-16LE
+// (the last two after their byte-order mark), beside the target and puts the file
 // in its place only when complete; nothing is written when a character
 // cannot be encoded.
 ResultFileOutcome writeResultFile(const std::string& path, const ResultFileContent& content,
-                                  char16_t delimiter, bool withMessage, OutputEncoding encoding);
+                                  char16_t delimiter, bool withMessage, Encoding encoding);
 
 } // namespace vormak

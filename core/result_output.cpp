@@ -30,7 +30,7 @@ bool Engine::resultFileRefused(const std::string& path) {
         return refuse(u"検査結果がありません。先に検査を実行してください。");
     for (Side side : kBothSides) {
         const CheckedSide& then = (*lastCheck_)[sideIndex(side)];
-        if (!(checkedSide(side, then.utf8) == then))
+        if (!(checkedSide(side, then.output) == then))
             return refuse(
                 u"検査後にファイルまたは設定が変更されています。もう一度検査してください。");
     }
@@ -104,9 +104,8 @@ void Engine::Command9_Click() {
                                                  settings_.side(r.side).fields(), out.delimiter()));
             content.messages.push_back(r.message);
         }
-        const bool utf8 = (*lastCheck_)[sideIndex(out.recordsOf)].utf8;
         outcome = writeResultFile(path, content, out.delimiter(), out.withMessage,
-                                  utf8 ? OutputEncoding::Utf8WithMark : OutputEncoding::ShiftJis);
+                                  (*lastCheck_)[sideIndex(out.recordsOf)].output);
     } catch (const OperationAbandoned& abandoned) {
         if (!abandoned.windowClosed)
             window_.showStatus(u"出 力 中 止");

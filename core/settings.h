@@ -29,7 +29,7 @@ constexpr Side otherSide(Side side) {
 enum class MatchKey { Name, Telephone };
 
 // The fields a record can hold; a longer line is counted but cut there.
-constexpr int kMaxFields = 20;
+constexpr int kMaxFields = 256;
 
 struct SideSettings {
     Text path;

@@ -11,13 +11,31 @@
 #include "core/conversion_table.h"
 #include "core/line_reader.h"
 #include "core/settings.h"
+#include "core/text_encoding.h"
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace vormak {
 
-using FieldBuffer = std::array<Text, kMaxFields + 1>; // fields 1..20, index 0 unused
+using FieldBuffer = std::array<Text, kMaxFields + 1>; // fields 1..256, index 0 unused
+
+class TextRecordReader;
+class VCardReader;
+
+// How a side's file is read. A classic file (Shift-JIS, CR LF or CR line
+// ends, at most 20 fields in its first line) is split at every delimiter, as
+// the program always did; any other text file is split with quotes in the
+// common way; a vCard file gives one record per telephone number.
+struct FileFormat {
+    enum class Kind { Classic, Text, VCard };
+    Kind kind = Kind::Classic;
+    Encoding encoding = Encoding::ShiftJis;
+    LineEnds lineEnds = LineEnds::Classic;
+};
+enum class FormatResult { Known, NotText, CannotOpen };
+FormatResult findFileFormat(const std::string& path, char16_t delimiter, FileFormat& format);
 
 // How the fields of one record are split and cleaned.
 struct RecordFormat {
@@ -34,13 +52,16 @@ struct RecordFormat {
 
 class SideReader {
 public:
-    enum class Status { Record, End, CannotOpen, CannotRead, TooLong };
+    enum class Status { Record, End, CannotOpen, NotText, CannotRead, TooLong };
+
+    SideReader();
+    ~SideReader();
 
     // The next read starts again at the file's first line.
-    void close() { file_.reset(); }
+    void close();
 
-    // Opens the file when none is open; false when it cannot be opened.
-    bool open(const std::string& path);
+    // Opens the file when none is open: Record when it is open.
+    Status open(const std::string& path, char16_t delimiter);
     // Whether the open file has a further line; a failed read is CannotRead.
     Status peek();
     // Reads the next line into the buffer. At the end of the file the buffer
@@ -48,13 +69,26 @@ public:
     Status read(const RecordFormat& format);
 
     const FieldBuffer& fields() const { return fields_; }
-    bool isUtf8() const { return file_ && file_->isUtf8(); }
+    const FileFormat& format() const { return format_; }
+    // The encoding a result file takes the records of this side in.
+    Encoding outputEncoding() const;
+    // "3.0" for a vCard file, once a card named its version.
+    std::string vcardVersion() const;
 
     // Number of fields a line holds at one delimiter each, at most 32767.
     static int fieldCountOf(std::u16string_view line, char16_t delimiter);
 
 private:
-    std::unique_ptr<LineReader> file_;
+    // The next record's fields as written, before any cleaning.
+    Status nextRaw(std::vector<Text>& raw);
+
+    FileFormat format_;
+    std::unique_ptr<LineReader> classic_;
+    std::unique_ptr<TextRecordReader> text_;
+    std::unique_ptr<VCardReader> vcard_;
+    bool vcardTitleGiven_ = false;
+    std::vector<Text> pending_; // a record read ahead by peek()
+    bool hasPending_ = false;
     FieldBuffer fields_{};
 };
 

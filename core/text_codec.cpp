@@ -284,7 +284,8 @@ std::optional<char32_t> loneSurrogate(std::u16string_view text) {
 EncodedText encodeText(std::u16string_view text, Encoding encoding) {
     switch (encoding) {
     case Encoding::ShiftJis:
-        return encodeLegacy(text, encodeCp932, decodeCp932);
+        return encodeLegacy(
+            text, [](std::u16string_view t) { return encodeCp932(t); }, decodeCp932);
     case Encoding::EucJp:
         return encodeLegacy(text, encodeEucJp, [](std::string_view bytes) {
             return decodeText(bytes, Encoding::EucJp);

@@ -55,7 +55,7 @@ expect "the samples give every kind of finding" 1 listed.txt "" \
 expect "with every check off nothing is found" 0 /dev/null "" \
     --checks "" --format2 tab keitai.csv jyusyo.txt
 expect "a field count out of range is refused" 2 /dev/null "住所録側 項目数が正しくありません" \
-    --format2 tab --fields2 21 keitai.csv jyusyo.txt
+    --format2 tab --fields2 257 keitai.csv jyusyo.txt
 expect "a missing file: the refusal, then its cause" 2 /dev/null \
     $'携帯電話側ファイルが指定されていません\n携帯電話側ファイルが見つかりません' \
     --format2 tab nowhere.csv jyusyo.txt
