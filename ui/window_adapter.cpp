@@ -131,6 +131,9 @@ void WindowAdapter::showFindings(const Findings& findings) {
     for (const Finding& f : findings)
         lines.push_back(toQString(f.line));
     list->setUpdatesEnabled(false);
+    // Dropping a selection of many separate lines first is far cheaper than
+    // letting the model carry it through the clearing.
+    list->selectionModel()->reset();
     list->clear();
     list->addItems(lines);
     list->setUpdatesEnabled(true);
@@ -139,10 +142,13 @@ void WindowAdapter::showFindings(const Findings& findings) {
 
 std::vector<size_t> WindowAdapter::selectedFindings() const {
     auto* list = form_.control<QListWidget>("ChkLst");
+    // By ranges: asking line by line costs a look through every range each.
     std::vector<size_t> rows;
-    for (const QModelIndex& index : list->selectionModel()->selectedRows())
-        rows.push_back(static_cast<size_t>(index.row()));
+    for (const QItemSelectionRange& range : list->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(static_cast<size_t>(row));
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
