@@ -13,7 +13,9 @@ std::u16string_view Finding::message() const {
 size_t Findings::insert(Finding finding) {
     auto at = std::upper_bound(items_.begin(), items_.end(), finding.line,
                                [](const Text& line, const Finding& f) { return line < f.line; });
-    return static_cast<size_t>(items_.insert(at, std::move(finding)) - items_.begin());
+    // The insertion may move the items: begin() only after it.
+    const auto placed = items_.insert(at, std::move(finding));
+    return static_cast<size_t>(placed - items_.begin());
 }
 
 std::vector<size_t> Findings::remove(std::vector<size_t> indexes) {
