@@ -28,17 +28,14 @@ void FakeWindow::showInspection(Side side, const InspectionResult& result) {
         s.titleLine = *result.titleLine;
 }
 
-// A list widget moves the selection with the lines.
+// The engine inserts only into a list it has cleared, so no selection moves.
 void FakeWindow::findingInserted(size_t index, std::u16string_view line) {
     if (index > findingLines.size())
         throw std::out_of_range("finding inserted beyond the end of the list");
     findingLines.insert(findingLines.begin() + static_cast<long>(index), Text(line));
-    std::set<size_t> moved;
-    for (size_t i : selection)
-        moved.insert(i < index ? i : i + 1);
-    selection = std::move(moved);
 }
 
+// A list widget moves the selection with the lines.
 void FakeWindow::findingsRemoved(const std::vector<size_t>& indexes) {
     for (auto i = indexes.rbegin(); i != indexes.rend(); ++i) {
         if (*i >= findingLines.size())
