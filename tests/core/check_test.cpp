@@ -26,11 +26,17 @@ TEST(KeyTable, SortsByKeyThenOtherItemAndEqualEntriesKeepTheirFileOrder) {
     table.reset(3);
     for (const auto& row : rows)
         table.add({u"", row[0], row[1], row[2]});
+    // Enough equal entries that an unstable sort would mix them up.
+    Text equal;
+    for (int i = 0; i < 20; ++i) {
+        table.add({u"", u"B", u"", u"b" + decimal(i)});
+        equal += u"b" + decimal(i) + u" ";
+    }
     table.sort(1, 2);
     Text order;
     for (int e = 1; e <= table.count(); ++e)
         order += Text(table.cell(e, 3)) + u" ";
-    EXPECT_EQ(order, u"e 1 a1 a1b a2 ab h K k kk ");
+    EXPECT_EQ(order, u"e 1 a1 a1b a2 ab " + equal + u"h K k kk ");
 }
 
 class Check : public ::testing::Test {
