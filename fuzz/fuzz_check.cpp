@@ -2,11 +2,12 @@
 // line for line with a plain, literal model of the check: records inserted
 // one at a time after every equal entry, then the two merge passes with
 // their marks, duplicates and the look-around of three places. Besides
-// matching the model, every line must be well formed, the list sorted, the
-// marks "*" or empty and nothing stored above each side's count.
+// matching the model, every line must be well formed, the list sorted and
+// the same as the engine's findings, and nothing stored above each side's
+// count.
 #include "core/cp932.h"
 #include "core/engine.h"
-#include "fake_window.h"
+#include "support/fake_window.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -33,7 +34,7 @@ using Row = std::vector<Text>; // fields 1..F at indices 1..F
 const Text kNames[] = {u"", u"ｱ", u"ア", u"あ", u"A", u"ｱｲ", u"崎"};
 const Text kTels[] = {u"", u"0", u"01", u"1", u"10", u"090"};
 
-struct Settings {
+struct CheckSettings {
     int fields[3]{}, name[3]{}, tel[3]{};
     bool nameIsKey = false;
     bool checks[6]{}; // 1..5
@@ -42,7 +43,7 @@ struct Settings {
 // The check as it reads when followed step by step.
 class Model {
 public:
-    Model(const Settings& s, std::array<std::vector<Row>, 3> rows) : s_(s) {
+    Model(const CheckSettings& s, std::array<std::vector<Row>, 3> rows) : s_(s) {
         for (int side = 1; side <= 2; ++side) {
             key_[side] = s.nameIsKey ? s.name[side] : s.tel[side];
             other_[side] = s.nameIsKey ? s.tel[side] : s.name[side];
@@ -158,7 +159,7 @@ private:
         }
     }
 
-    const Settings& s_;
+    const CheckSettings& s_;
     int key_[3]{}, other_[3]{};
     int p_[3]{};
     std::array<std::vector<Row>, 3> table_;
@@ -174,7 +175,7 @@ std::string sidePath(int side) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    Settings s;
+    CheckSettings s;
     s.nameIsKey = in.ConsumeBool();
     for (int c = 1; c <= 5; ++c)
         s.checks[c] = in.ConsumeBool();
@@ -201,45 +202,45 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fclose(f);
     }
 
+    // The files named and inspected as on leaving their boxes, then the
+    // settings typed in.
     testing::FakeWindow window;
     Engine engine(window);
-    const char* boxes[] = {"", "DblChkK", "DblChkJ", "KNonChk", "JNonChk", "SubKeyErrChk"};
-    for (int c = 1; c <= 5; ++c)
-        window.setChecked(boxes[c], s.checks[c]);
-    window.select(s.nameIsKey ? "KanaNameHikaku" : "TelNoHikaku");
     for (int side = 1; side <= 2; ++side) {
-        window.setText(indexed("ChkFile", side), fromUtf8(sidePath(side)));
-        window.setChecked(indexed("TitleChk", side), false);
-        window.setText(indexed("FieldCnt", side), decimal(s.fields[side]));
-        window.setText(indexed("KanaNameIti", side), decimal(s.name[side]));
-        window.setText(indexed("TelNoIti", side), decimal(s.tel[side]));
-        const int key = s.nameIsKey ? s.name[side] : s.tel[side];
-        const int other = s.nameIsKey ? s.tel[side] : s.name[side];
-        window.setText(indexed("HikakuFldIti", side), decimal(key));
-        window.setText(indexed("Hikaku2FldIti", side), decimal(other));
+        SideSettings& typed = window.controls.side(static_cast<Side>(side));
+        typed.path = fromUtf8(sidePath(side));
+        engine.ChkFile_LostFocus(static_cast<Side>(side));
+        typed = {typed.path,          true, false, decimal(s.fields[side]), decimal(s.name[side]),
+                 decimal(s.tel[side])};
     }
+    window.controls.key = s.nameIsKey ? MatchKey::Name : MatchKey::Telephone;
+    for (int c = 1; c <= 5; ++c)
+        window.controls.checks[c - 1] = s.checks[c];
+    window.messages.clear();
 
     engine.Command3_Click();
     Model model(s, rows);
     const std::vector<Text> expected = model.lines();
-    const std::vector<Text> actual = window.listLines("ChkLst");
+    const std::vector<Text>& actual = window.findingLines;
 
     check(window.messages.empty());
-    check(window.text("JikkouMsg") == u"検 査 終 了");
-    check(!window.busy() && !window.locked() && window.isVisible("ChkLst"));
+    check(window.statusLine == u"検 査 終 了");
+    check(!window.busy && !window.locked && window.findingsVisible);
     check(std::is_sorted(actual.begin(), actual.end()));
     check(actual == expected);
+    check(engine.findings().size() == actual.size());
+    for (size_t i = 0; i < actual.size(); ++i)
+        check(engine.findings()[i].line == actual[i]);
     for (int side = 1; side <= 2; ++side) {
-        const int n = engine.RecCnt(side);
+        const KeyTable& table = engine.KeyTbl(static_cast<Side>(side));
+        const int n = table.count();
         check(n == static_cast<int>(rows[side].size()));
         for (int e = 1; e <= kMaxEntries; ++e) {
-            const Text& mark = engine.KeyTbl(side, e, 0);
-            check(mark.empty() || mark == u"*");
             if (e <= n)
-                check(mark == model.mark(side, e));
+                check(table.isPaired(e) == (model.mark(side, e) == u"*"));
             for (int c = 0; c <= kMaxFields; ++c)
                 if (e > n || c > s.fields[side])
-                    check(engine.KeyTbl(side, e, c).empty());
+                    check(table.cell(e, c).empty());
         }
         std::remove(sidePath(side).c_str());
     }

@@ -1,9 +1,9 @@
 // Any bytes as an input file, read with any format, field count and key
 // positions: the reader, the field count and the viewer never fail, never
-// store more than twenty fields and never leave a quote in a field.
+// show more than twenty fields and never leave a quote in a field.
 #include "core/cp932.h"
 #include "core/engine.h"
-#include "fake_window.h"
+#include "support/fake_window.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -42,28 +42,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fwrite(file.data(), 1, file.size(), f);
     std::fclose(f);
 
+    // The file named and inspected as on leaving its box, then the count
+    // and positions typed in.
     testing::FakeWindow window;
     Engine engine(window);
-    const Text path = fromUtf8(inputPath());
-    window.setText("ChkFile(1)", path);
-    window.select(csv ? "CsvOpt(1)" : "TabOpt(1)");
-    window.setText("FieldCnt(1)", fieldCount);
-    window.setText("KanaNameIti(1)", name);
-    window.setText("TelNoIti(1)", tel);
+    SideSettings& side = window.controls.side(Side::Mobile);
+    side.path = fromUtf8(inputPath());
+    side.commaSeparated = csv;
+    engine.ChkFile_LostFocus(Side::Mobile);
+    side = {side.path, csv, side.titleLine, fieldCount, name, tel};
 
-    check(Engine::FieldCntGet(path, csv ? u',' : u'\t') >= 0);
+    check(FieldCntGet(inputPath(), side.delimiter()) >= 0);
     engine.Command6_Click();
-    for (int i = 0; i < reads; ++i) {
-        try {
-            engine.RecGet(1);
-        } catch (const OperationAbandoned&) {
-            break;
-        }
+    SideReader reader;
+    check(reader.open(inputPath()));
+    const ConversionTable conversion(window.controls.conversion);
+    const RecordFormat format(side, window.controls, conversion);
+    for (int i = 0; i < reads && reader.read(format) == SideReader::Status::Record; ++i)
         for (int field = 1; field <= kMaxFields; ++field)
-            check(engine.FldBuf(1, field).find(u'"') == Text::npos);
-    }
+            check(reader.fields()[field].find(u'"') == Text::npos);
     engine.Command5_Click();
-    check(window.listCount("RecLst") <= kMaxFields);
+    check(window.recordLines.size() <= kMaxFields);
     std::remove(inputPath().c_str());
     return 0;
 }

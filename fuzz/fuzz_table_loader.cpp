@@ -3,7 +3,7 @@
 // the same pairs whenever they can be written back faithfully.
 #include "core/cp932.h"
 #include "core/engine.h"
-#include "fake_window.h"
+#include "support/fake_window.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,8 +35,8 @@ Pairs loaded(const std::string& bytes) {
     engine.loadConversionTable();
     Pairs p;
     for (int i = 0; i < 4; ++i) {
-        p.from[i] = window.text(indexed("FrMoji", i));
-        p.to[i] = window.text(indexed("ToMoji", i));
+        p.from[i] = window.controls.conversion[i].from;
+        p.to[i] = window.controls.conversion[i].to;
     }
     return p;
 }
@@ -70,10 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     testing::FakeWindow window;
     Engine engine(window);
-    for (int i = 0; i < 4; ++i) {
-        window.setText(indexed("FrMoji", i), first.from[i]);
-        window.setText(indexed("ToMoji", i), first.to[i]);
-    }
+    for (int i = 0; i < 4; ++i)
+        window.controls.conversion[i] = {first.from[i], first.to[i]};
     engine.Command12_Click();
     check(window.messages.empty());
 

@@ -2,7 +2,9 @@
 // modern CSV files.
 #include "core/quoted_fields.h"
 #include "core/text_encoding.h"
-#include "engine_fixture.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
 
 using namespace vormak;
 using namespace vormak::testing;

@@ -1,7 +1,9 @@
 // vCard files of versions 2.1, 3.0 and 4.0 read as records of
 // 氏名|フリガナ|電話番号|電話種別|メール|所属, one for each telephone number.
 #include "core/vcard_reader.h"
-#include "engine_fixture.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
 
 using namespace vormak;
 using namespace vormak::testing;

@@ -2,7 +2,7 @@
 // field count, the inspection, the record viewer and a check run; none of them
 // may hold more than a bounded part of it in memory.
 //
-//   build/test/bench/huge_line_memory [size in MiB, default 1024]
+//   build/test/tests/huge_line_memory [size in MiB, default 1024]
 //
 // Prints the peak resident size before and after and exits with 1 when it
 // grew by more than the bound, or when a step did not refuse the line the
@@ -10,7 +10,7 @@
 
 #include "core/engine.h"
 #include "core/text.h"
-#include "fake_window.h"
+#include "support/fake_window.h"
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -71,36 +71,35 @@ int main(int argc, char** argv) {
 
     testing::FakeWindow window;
     Engine engine(window);
+    SideSettings& mobile = window.controls.side(Side::Mobile);
+    SideSettings& book = window.controls.side(Side::AddressBook);
     const long startKiB = peakResidentKiB();
     const auto started = std::chrono::steady_clock::now();
 
-    expect(Engine::FieldCntGet(fromUtf8(huge.string()), u',') == 0,
-           "field count of the huge line is 0");
+    expect(FieldCntGet(huge.string(), u',') == 0, "field count of the huge line is 0");
 
-    window.setText("ChkFile(1)", fromUtf8(huge.string()));
-    engine.ChkFile_LostFocus(1);
-    expect(window.text("FieldCnt(1)") == u"0" && window.messages.empty(),
+    mobile.path = fromUtf8(huge.string());
+    engine.ChkFile_LostFocus(Side::Mobile);
+    expect(mobile.fieldCount == u"0" && window.messages.empty(),
            "inspection gives field count 0, no message");
 
     // Counts and positions typed by hand, as a user would to force it.
-    window.setText("FieldCnt(1)", u"2");
-    window.select("KeitaiDsp");
+    mobile.fieldCount = u"2";
+    window.controls.viewerSide = Side::Mobile;
     engine.Command6_Click();
-    expect(window.messageTexts() ==
-               std::vector<std::u16string>{u"携帯電話側ファイルに長すぎる行があります"},
+    expect(window.shownMessages() == u"携帯電話側ファイルに長すぎる行があります\n",
            "viewer refuses the line, naming the side");
 
-    window.setText("ChkFile(2)", fromUtf8(small.string()));
-    engine.ChkFile_LostFocus(2);
-    for (int side = 1; side <= 2; ++side) {
-        window.setText(indexed("KanaNameIti", side), u"1");
-        window.setText(indexed("TelNoIti", side), u"2");
+    book.path = fromUtf8(small.string());
+    engine.ChkFile_LostFocus(Side::AddressBook);
+    for (SideSettings* side : {&mobile, &book}) {
+        side->namePosition = u"1";
+        side->telPosition = u"2";
     }
     window.messages.clear();
     engine.Command3_Click();
-    expect(window.messageTexts() ==
-                   std::vector<std::u16string>{u"携帯電話側ファイルに長すぎる行があります"} &&
-               window.text("JikkouMsg") == u"検 査 中 止" && !window.busy() && !window.locked(),
+    expect(window.shownMessages() == u"携帯電話側ファイルに長すぎる行があります\n" &&
+               window.statusLine == u"検 査 中 止" && !window.busy && !window.locked,
            "check run refuses the line and ends cleanly");
 
     const double seconds =

@@ -1,0 +1,197 @@
+// The check: each side put in order, the two passes of the cross-check, and
+// a run as the start button drives it, down to the sample files.
+#include "core/cp932.h"
+#include "core/engine.h"
+#include "support/fake_window.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+using namespace vormak;
+using namespace vormak::testing;
+
+namespace {
+
+TEST(KeyTable, SortsByKeyThenOtherItemAndEqualEntriesKeepTheirFileOrder) {
+    // Key, other item, name. Empty keys first, a prefix before its
+    // extensions, digits before letters, half-width katakana last.
+    const char16_t* rows[][3] = {{u"ｱ", u"", u"k"},   {u"ア", u"", u"K"},  {u"あ", u"", u"h"},
+                                 {u"AB", u"", u"ab"}, {u"A", u"2", u"a2"}, {u"A", u"1", u"a1"},
+                                 {u"1", u"", u"1"},   {u"", u"", u"e"},    {u"A", u"1", u"a1b"},
+                                 {u"ｱｱ", u"", u"kk"}};
+    KeyTable table;
+    table.reset(3);
+    for (const auto& row : rows)
+        table.add({u"", row[0], row[1], row[2]});
+    // Enough equal entries that an unstable sort would mix them up.
+    Text equal;
+    for (int i = 0; i < 20; ++i) {
+        table.add({u"", u"B", u"", u"b" + decimal(i)});
+        equal += u"b" + decimal(i) + u" ";
+    }
+    table.sort({1}, {2});
+    Text order;
+    for (int e = 1; e <= table.count(); ++e)
+        order += Text(table.cell(e, 3)) + u" ";
+    EXPECT_EQ(order, u"e 1 a1 a1b a2 ab " + equal + u"h K k kk ");
+}
+
+class Check : public ::testing::Test {
+protected:
+    FakeWindow window;
+    Engine engine{window};
+    TempFolder folder;
+
+    // Names the side's file, inspected as on leaving its box, then types what
+    // the file has no titles for: name in field 1, telephone in field 2.
+    void useFile(Side side, std::u16string_view lines) {
+        SideSettings& s = window.controls.side(side);
+        s.path = folder.write(side == Side::Mobile ? "keitai.csv" : "jyusyo.csv", lines);
+        engine.ChkFile_LostFocus(side);
+        s = {s.path, true, false, u"2", u"1", u"2"};
+    }
+    // Runs the check; the list must show the findings, in their order.
+    Text run() {
+        engine.Command3_Click();
+        Text lines;
+        for (const Finding& f : engine.findings())
+            lines += f.line + u"\n";
+        EXPECT_EQ(window.listed(), lines);
+        return lines;
+    }
+    // "*" for a paired entry, "." for the others; the sides apart by "|".
+    Text marks() const {
+        Text out;
+        for (Side side : kBothSides)
+            for (int e = 1; e <= engine.RecCnt(side); ++e)
+                out += Text(side == Side::AddressBook && e == 1 ? u"|" : u"") +
+                       (engine.KeyTbl(side).isPaired(e) ? u"*" : u".");
+        return out;
+    }
+};
+
+TEST_F(Check, CrossCheckReportsWhatThePairingLeaves) {
+    const Text mismatch = u"携帯側と住所録側で電話番号不一致 （氏名=A、電話番号 携帯:";
+    // Name, the numbers of the checks on, both files, the list, the marks.
+    const std::tuple<const char*, const char*, Text, Text, Text, Text> cases[] = {
+        {"identical entries pair silently", "12345", u"A,1", u"A,1", u"", u"*|*"},
+        {"pairs are marked with every check off", "", u"A,1\rB,2", u"A,1\rC,3", u"", u"*.|*."},
+        {"same key, other item differs", "12345", u"A,1", u"A,2",
+         u"5:001001" + mismatch + u"1 住所録:2）\n", u".|."},
+        {"a twin paired elsewhere leaves a missing entry", "12345", u"A,x\rA,y", u"A,y",
+         u"4:001   携帯側と同じ氏名ﾃﾞｰﾀが住所録側にない  （氏名=A、電話=x）\n", u".*|*"},
+        {"a duplicate inherits its twin's mark", "14", u"A,1\rA,1", u"A,1",
+         u"1:002   携帯側に氏名重複データあり （氏名=A、電話=1）\n", u"**|*"},
+        {"without the duplicate check a twin nearby is no miss", "4", u"A,1\rA,1", u"A,1", u"",
+         u"*.|*"},
+        {"entries of one key pair in sorted order", "12345", u"A,y\rA,x", u"A,z\rA,w",
+         u"5:001001" + mismatch + u"x 住所録:w）\n5:002002" + mismatch + u"y 住所録:z）\n",
+         u"..|.."},
+        {"an entry left after a mismatch is missing", "35", u"A,x", u"A,y\rA,z",
+         u"3:002   住所録側と同じ氏名ﾃﾞｰﾀが携帯側にない （氏名=A、電話=z）\n5:001001" + mismatch +
+             u"x 住所録:y）\n",
+         u".|.."},
+        {"all but the first of a run are duplicates", "12345", u"Q,7", u"Q,7\rQ,7\rQ,7",
+         u"2:002   住所側に氏名重複データあり （氏名=Q、電話=7）\n"
+         u"2:003   住所側に氏名重複データあり （氏名=Q、電話=7）\n",
+         u"*|***"},
+        {"an empty side leaves the other's entries missing", "12345", u"", u",5\rB,6",
+         u"3:001   住所録側と同じ氏名ﾃﾞｰﾀが携帯側にない （氏名=、電話=5）\n"
+         u"3:002   住所録側と同じ氏名ﾃﾞｰﾀが携帯側にない （氏名=B、電話=6）\n",
+         u"|.."},
+    };
+    for (const auto& [name, checks, mobile, addressBook, lines, marked] : cases) {
+        SCOPED_TRACE(name);
+        useFile(Side::Mobile, mobile);
+        useFile(Side::AddressBook, addressBook);
+        window.controls.key = MatchKey::Name;
+        for (int i = 0; i < 5; ++i)
+            window.controls.checks[i] = std::strchr(checks, '1' + i) != nullptr;
+        EXPECT_EQ(run(), lines);
+        EXPECT_EQ(marks(), marked);
+        EXPECT_EQ(window.shownMessages() + window.statusLine, u"検 査 終 了");
+        EXPECT_FALSE(window.busy || window.locked || !window.findingsVisible);
+    }
+}
+
+TEST_F(Check, AnAbandonedRunEmptiesTheListAndReleasesTheWindow) {
+    Text tooMany;
+    for (int i = 0; i < 1000001; ++i)
+        tooMany += u"K,1\r";
+    // Name, the mobile file, yields before the window closes, whether the
+    // address book's file goes while the mobile side is sorted, the message.
+    const std::tuple<const char*, Text, int, bool, Text> cases[] = {
+        {"a file that cannot be opened", u"A,1\rB,2", -1, true, u"住所録側ファイルが開けません\n"},
+        {"more than a million records", tooMany, -1, false,
+         u"携帯電話側 データが1000000件を超えています\n"},
+        {"the window closed before the cross-check", u"A,1\rB,2", 2, false, u""},
+    };
+    for (const auto& [name, mobile, yieldsBeforeClose, removeAddressBook, message] : cases) {
+        SCOPED_TRACE(name);
+        useFile(Side::Mobile, u"A,1\rB,2");
+        useFile(Side::AddressBook, u"A,1\rC,3");
+        EXPECT_NE(run(), u"");
+        useFile(Side::Mobile, mobile);
+        window.messages.clear();
+        window.yields = 0;
+        window.yieldsBeforeClose = yieldsBeforeClose;
+        window.onYield = [&] {
+            if (removeAddressBook && window.statusLine == u"携帯側ソート中！")
+                std::filesystem::remove(toUtf8(window.controls.side(Side::AddressBook).path));
+        };
+        EXPECT_EQ(run(), u"");
+        EXPECT_EQ(window.shownMessages(), message);
+        EXPECT_EQ(window.statusLine, u"検 査 中 止");
+        EXPECT_TRUE(window.findingsVisible);
+        EXPECT_FALSE(window.busy || window.locked);
+        window.onYield = nullptr;
+        window.yieldsBeforeClose = -1;
+    }
+}
+
+TEST_F(Check, TheSampleFilesAndTheirUtf8CopiesGiveEveryKindOfFinding) {
+    const auto examples = std::filesystem::path(__FILE__).parent_path() / "../../examples/";
+    for (bool utf8 : {false, true}) {
+        SCOPED_TRACE(utf8 ? "UTF-8 with the mark" : "Shift-JIS");
+        // Named as the browse buttons do: each file is inspected at once.
+        for (Side side : kBothSides) {
+            const std::string name = side == Side::Mobile ? "keitai.csv" : "jyusyo.txt";
+            const std::string bytes = readBytes((examples / name).string());
+            SideSettings& s = window.controls.side(side);
+            s.path =
+                folder.writeBytes(name, utf8 ? "\xEF\xBB\xBF" + toUtf8(decodeCp932(bytes)) : bytes);
+            s.commaSeparated = side == Side::Mobile;
+            engine.ChkFile_LostFocus(side);
+        }
+        EXPECT_EQ(
+            run(),
+            u"1:026   携帯側に電話番号重複データあり （氏名=鈴木一郎、電話=09034561234）\n"
+            u"2:007   住所側に電話番号重複データあり （氏名=中村陽子、電話=0661234567）\n"
+            u"3:004   住所録側と同じ電話番号ﾃﾞｰﾀが携帯側にない （氏名=岡田光、電話=0459876543）\n"
+            u"3:022   住所録側と同じ電話番号ﾃﾞｰﾀが携帯側にない （氏名=小川浩、電話=09012125656）\n"
+            u"3:031   住所録側と同じ電話番号ﾃﾞｰﾀが携帯側にない "
+            u"（氏名=前田由紀、電話=09097531086）\n"
+            u"4:009   携帯側と同じ電話番号ﾃﾞｰﾀが住所録側にない  "
+            u"（氏名=藤田勇気、電話=08011223344）\n"
+            u"4:021   携帯側と同じ電話番号ﾃﾞｰﾀが住所録側にない  （氏名=小川浩、電話=09012123434）\n"
+            u"4:028   携帯側と同じ電話番号ﾃﾞｰﾀが住所録側にない  "
+            u"（氏名=後藤美穂、電話=09055667788）\n"
+            u"5:011012携帯側と住所録側で氏名不一致 （電話番号=08027182818、氏名 携帯:近藤さとみ "
+            u"住所録:近藤里美）\n"
+            u"5:024025携帯側と住所録側で氏名不一致 （電話番号=09031415926、氏名 携帯:長谷川隆 "
+            u"住所録:長谷川隆史）\n");
+        EXPECT_EQ(window.shownMessages() + window.statusLine, u"検 査 終 了");
+        EXPECT_EQ(window.recordCounts, (std::array<Text, 2>{u" 31", u" 31"}));
+        // 山﨑 on the phone and 山崎 in the address book pair through the
+        // conversion pair, their key fields without blanks and hyphens.
+        const KeyTable &mobile = engine.KeyTbl(Side::Mobile),
+                       &book = engine.KeyTbl(Side::AddressBook);
+        EXPECT_EQ(Text(mobile.cell(10, 2)) + u"=" + Text(book.cell(11, 1)), u"山崎一郎=山崎一郎");
+        EXPECT_TRUE(mobile.isPaired(10) && book.isPaired(11));
+    }
+}
+
+} // namespace
