@@ -100,10 +100,22 @@ void Engine::openSideFile(Side side) {
 
 bool Engine::sideHasMoreLines(Side side) {
     openSideFile(side);
-    const auto status = reader(side).peek();
-    if (status == SideReader::Status::CannotRead)
-        abandonWith(kCannotRead[sideIndex(side)]);
-    return status == SideReader::Status::Record;
+    switch (const auto status = reader(side).peek()) {
+    case SideReader::Status::Record:
+        return true;
+    case SideReader::Status::End:
+        return false;
+    default:
+        refuseRead(side, status);
+    }
+}
+
+void Engine::refuseRead(Side side, SideReader::Status status) {
+    if (status == SideReader::Status::TooLong)
+        abandonWith(reader(side).format().kind == FileFormat::Kind::VCard
+                        ? kCardTooLarge[sideIndex(side)]
+                        : kLineTooLong[sideIndex(side)]);
+    abandonWith(kCannotRead[sideIndex(side)]);
 }
 
 void Engine::RecGet(Side side) {
@@ -115,19 +127,8 @@ void Engine::RecGet(Side side) {
 SideReader::Status Engine::readRecord(Side side, const RecordFormat& format) {
     openSideFile(side);
     const auto status = reader(side).read(format);
-    switch (status) {
-    case SideReader::Status::End:
-    case SideReader::Status::Record:
-        break;
-    case SideReader::Status::TooLong:
-        abandonWith(reader(side).format().kind == FileFormat::Kind::VCard
-                        ? kCardTooLarge[sideIndex(side)]
-                        : kLineTooLong[sideIndex(side)]);
-    case SideReader::Status::CannotRead:
-    case SideReader::Status::CannotOpen:
-    case SideReader::Status::NotText:
-        abandonWith(kCannotRead[sideIndex(side)]);
-    }
+    if (status != SideReader::Status::Record && status != SideReader::Status::End)
+        refuseRead(side, status);
     return status;
 }
 

@@ -128,6 +128,8 @@ private:
     SideReader::Status readRecord(Side side, const RecordFormat& format);
     void openSideFile(Side side);
     bool sideHasMoreLines(Side side);
+    // Names the side's file that cannot be read on, and abandons.
+    [[noreturn]] void refuseRead(Side side, SideReader::Status status);
 
     void SortOut(Side side);
     void ChkMain(int pass);

@@ -67,7 +67,7 @@ Lines resultLines(int count, const std::u16string& blanks = u"   ") {
 
 // A check whose address book holds the numbers of resultLines(count) and
 // whose phone holds none of them.
-class Print : public FormTest {
+class ListedFindings : public FormTest {
 protected:
     void checkMissing(int count) {
         Lines address = {u"氏名,電話番号"};
@@ -77,7 +77,10 @@ protected:
         }
         checkFiles({u"氏名,電話番号"}, address);
     }
+};
 
+class Print : public ListedFindings {
+protected:
     Print() {
         printerFactory() = [this] { return std::make_unique<SystemPrinter>(pdf); };
     }
@@ -119,8 +122,8 @@ TEST_F(Print, APrinterThatFailsIsReported) {
 }
 
 // Printed on the system's default printer, as set up by the script.
-using PrintOnCups = Print;
-using PrintOnRefusingCups = Print;
+using PrintOnCups = ListedFindings;
+using PrintOnRefusingCups = ListedFindings;
 
 TEST_F(PrintOnCups, AJobOnTheDefaultPrinterArrivesWithTheLandscapePageCount) {
     const QString outFolder = qEnvironmentVariable("VORMAK_CUPS_OUTPUT");

@@ -1,12 +1,13 @@
-// A file picked by mistake, 1 GiB without a single line end, goes through the
-// field count, the inspection, the record viewer and a check run; none of them
-// may hold more than a bounded part of it in memory.
+// A file picked by mistake, 256 MiB of letters without a single line end,
+// goes through the field count, the inspection, the record viewer and a check
+// run; none of them may hold more than a bounded part of it in memory. A
+// sparse 1 GiB file of zero bytes is no text at all.
 //
-//   build/test/tests/huge_line_memory [size in MiB, default 1024]
+//   build/test/tests/huge_line_memory [size in MiB, default 256]
 //
 // Prints the peak resident size before and after and exits with 1 when it
 // grew by more than the bound, or when a step did not refuse the line the
-// way the user should see it. The file is sparse: it takes no disk space.
+// way the user should see it.
 
 #include "core/engine.h"
 #include "core/text.h"
@@ -41,6 +42,18 @@ void expect(bool ok, const char* what) {
     failed = failed || !ok;
 }
 
+std::filesystem::path makeLetters(const std::filesystem::path& path, long long mib) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    const std::string block(size_t{1} << 20, 'a');
+    for (long long i = 0; f && i < mib; ++i)
+        std::fwrite(block.data(), 1, block.size(), f);
+    if (!f || std::fclose(f) != 0) {
+        std::perror(path.c_str());
+        std::exit(2);
+    }
+    return path;
+}
+
 std::filesystem::path makeSparseFile(const std::filesystem::path& path, long long bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (fd < 0 || ::ftruncate(fd, bytes) != 0) {
@@ -54,14 +67,15 @@ std::filesystem::path makeSparseFile(const std::filesystem::path& path, long lon
 } // namespace
 
 int main(int argc, char** argv) {
-    const long long mib = argc > 1 ? std::atoll(argv[1]) : 1024;
+    const long long mib = argc > 1 ? std::atoll(argv[1]) : 256;
     char folderTemplate[] = "/tmp/vormak-huge-XXXXXX";
     if (!::mkdtemp(folderTemplate)) {
         std::perror("mkdtemp");
         return 2;
     }
     const std::filesystem::path folder = folderTemplate;
-    const auto huge = makeSparseFile(folder / "huge.csv", mib << 20);
+    const auto huge = makeLetters(folder / "huge.csv", mib);
+    const auto zeros = makeSparseFile(folder / "zeros.csv", 1LL << 30);
     const auto small = folder / "small.csv";
     {
         std::FILE* f = std::fopen(small.c_str(), "wb");
@@ -77,6 +91,7 @@ int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
 
     expect(FieldCntGet(huge.string(), u',') == 0, "field count of the huge line is 0");
+    expect(fileProblem(zeros.string()) == FileProblem::NotText, "zero bytes are no text");
 
     mobile.path = fromUtf8(huge.string());
     engine.ChkFile_LostFocus(Side::Mobile);
