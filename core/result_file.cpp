@@ -24,12 +24,26 @@ std::vector<ResultRecord> resultRecords(const Findings& findings, Side recordsOf
 
 namespace {
 
+// A value is written as it is, unless it holds the delimiter or a line break
+// (a quoted field of today's files may): then in double quotes, so that the
+// file still reads as one record a line. Values hold no double quote: reading
+// removed them.
+void appendValue(Text& line, std::u16string_view value, char16_t delimiter) {
+    const bool quoted =
+        value.find_first_of(std::u16string{delimiter, u'\r', u'\n'}) != std::u16string_view::npos;
+    if (quoted)
+        line += u'"';
+    line += value;
+    if (quoted)
+        line += u'"';
+}
+
 template <class Cell> Text joined(int width, char16_t delimiter, Cell cell) {
     Text line;
     for (int c = 1; c <= std::min(width, kMaxFields); ++c) {
         if (c > 1)
             line += delimiter;
-        line += cell(c);
+        appendValue(line, cell(c), delimiter);
     }
     return line;
 }
@@ -53,7 +67,7 @@ ResultFileOutcome writeResultFile(const std::string& path, const ResultFileConte
         // The message column follows the record's own fields, even for a
         // side of 20 fields.
         if (withMessage)
-            (line += delimiter) += message;
+            appendValue(line += delimiter, message, delimiter);
         line += u"\r\n";
         EncodedText encoded = encodeText(line, encoding);
         if (encoded.unencodable) {

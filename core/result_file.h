@@ -25,8 +25,8 @@ struct ResultRecord {
 // that entry is the one written.
 std::vector<ResultRecord> resultRecords(const Findings& findings, Side recordsOf);
 
-// Columns 1..width of a record (at most the 20 a record holds) joined with
-// the delimiter.
+// Columns 1..width of a record (at most the 256 a record holds) joined with
+// the delimiter; a value holding the delimiter or a line break is quoted.
 Text joinedFields(const FieldBuffer& fields, int width, char16_t delimiter);
 Text joinedFields(const KeyTable& table, int entry, int width, char16_t delimiter);
 
