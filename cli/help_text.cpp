@@ -19,9 +19,15 @@ standard error.
 
 ファイルの形式（省略時はファイルを調べて決めます）
 File format (by default, what the inspection of each file finds):
+  vCard 2.1/3.0/4.0、CSV・TAB（Shift-JIS、EUC-JP、UTF-8、UTF-16、行末 CR LF/LF）。
+  vCard、UTF-8 などの今のファイルでは、読み方と氏名・電話に選んだ見出しを
+  標準エラー出力に書きます（位置を指定したときを除く）。
+  vCard 2.1/3.0/4.0, CSV or TAB in Shift-JIS, EUC-JP, UTF-8 or UTF-16, CR LF
+  or LF; for such a file the titles taken for the name and the number are
+  told on standard error, unless both positions are given.
   --format1 csv|tab, --format2 csv|tab  区切り / delimiter (csv)
   --title1 yes|no,   --title2 yes|no    1行目が見出し / first line is a title
-  --fields1 N,       --fields2 N        項目数 / number of fields (1-20)
+  --fields1 N,       --fields2 N        項目数 / number of fields (1-256)
   --name1 N,         --name2 N          氏名位置 / field of the name
   --tel1 N,          --tel2 N           電話位置 / field of the telephone number
 

@@ -47,13 +47,20 @@ int runCheck(const Invocation& invocation, Console& console) {
     }
 
     // What the inspection puts on the status line names a file it could not
-    // read; it is told after the refusal that follows from it.
-    std::vector<Text> causes;
+    // read; it is told after the refusal that follows from it. For a file of
+    // today it says how the file was read and which titles were taken for
+    // the name and the number: told before the findings when the positions
+    // were left to the inspection, as the window shows it.
+    std::vector<Text> causes, columnsTaken;
     for (Side side : kBothSides) {
         const Text before = window.status();
         engine.ChkFile_LostFocus(side);
-        if (window.status() != before && !window.status().empty())
-            causes.push_back(window.status());
+        if (window.status() == before || window.status().empty())
+            continue;
+        causes.push_back(window.status());
+        const GivenInspection& given = invocation.given[sideIndex(side)];
+        if (!given.namePosition || !given.telPosition)
+            columnsTaken.push_back(window.status());
     }
 
     TerminalWindow::stopOnInterrupt();
@@ -69,6 +76,8 @@ int runCheck(const Invocation& invocation, Console& console) {
         return Failed;
     }
 
+    for (const Text& columns : columnsTaken)
+        console.err(columns);
     bool failed = false;
     if (invocation.writeResult) {
         engine.Command9_Click();

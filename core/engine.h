@@ -107,6 +107,8 @@ private:
 
     SideReader& reader(Side side) { return readers_[sideIndex(side)]; }
     const SideReader& reader(Side side) const { return readers_[sideIndex(side)]; }
+    // Whether the result file quotes a value holding its delimiter or a line break.
+    bool quoteResultValues() const;
     KeyTable& table(Side side) { return tables_[sideIndex(side)]; }
 
     // Reads the settings for the operation that starts now.

@@ -24,24 +24,40 @@ std::vector<ResultRecord> resultRecords(const Findings& findings, Side recordsOf
 
 namespace {
 
-template <class Cell> Text joined(int width, char16_t delimiter, Cell cell) {
+// A value of today's files may hold the delimiter or a line break (inside
+// quotes): quoted, it still reads as one value of one record. Values hold no
+// double quote: reading removed them.
+void appendValue(Text& line, std::u16string_view value, char16_t delimiter, bool quoteValues) {
+    const bool quoted =
+        quoteValues &&
+        value.find_first_of(std::u16string{delimiter, u'\r', u'\n'}) != std::u16string_view::npos;
+    if (quoted)
+        line += u'"';
+    line += value;
+    if (quoted)
+        line += u'"';
+}
+
+template <class Cell> Text joined(int width, char16_t delimiter, bool quoteValues, Cell cell) {
     Text line;
     for (int c = 1; c <= std::min(width, kMaxFields); ++c) {
         if (c > 1)
             line += delimiter;
-        line += cell(c);
+        appendValue(line, cell(c), delimiter, quoteValues);
     }
     return line;
 }
 
 } // namespace
 
-Text joinedFields(const FieldBuffer& fields, int width, char16_t delimiter) {
-    return joined(width, delimiter, [&](int c) { return std::u16string_view(fields[c]); });
+Text joinedFields(const FieldBuffer& fields, int width, char16_t delimiter, bool quoteValues) {
+    return joined(width, delimiter, quoteValues,
+                  [&](int c) { return std::u16string_view(fields[c]); });
 }
 
-Text joinedFields(const KeyTable& table, int entry, int width, char16_t delimiter) {
-    return joined(width, delimiter, [&](int c) { return table.cell(entry, c); });
+Text joinedFields(const KeyTable& table, int entry, int width, char16_t delimiter,
+                  bool quoteValues) {
+    return joined(width, delimiter, quoteValues, [&](int c) { return table.cell(entry, c); });
 }
 
 ResultFileOutcome writeResultFile(const std::string& path, const ResultFileContent& content,
@@ -53,7 +69,7 @@ ResultFileOutcome writeResultFile(const std::string& path, const ResultFileConte
         // The message column follows the record's own fields, even for a
         // side of 20 fields.
         if (withMessage)
-            (line += delimiter) += message;
+            appendValue(line += delimiter, message, delimiter, content.quoteValues);
         line += u"\r\n";
         EncodedText encoded = encodeText(line, encoding);
         if (encoded.unencodable) {

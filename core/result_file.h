@@ -25,15 +25,20 @@ struct ResultRecord {
 // that entry is the one written.
 std::vector<ResultRecord> resultRecords(const Findings& findings, Side recordsOf);
 
-// Columns 1..width of a record (at most the 20 a record holds) joined with
-// the delimiter.
-Text joinedFields(const FieldBuffer& fields, int width, char16_t delimiter);
-Text joinedFields(const KeyTable& table, int entry, int width, char16_t delimiter);
+// Columns 1..width of a record (at most the 256 a record holds) joined with
+// the delimiter. With `quoteValues`, a value holding the delimiter or a line
+// break is put in double quotes; else every value is written as it is, as
+// the classic files always were.
+Text joinedFields(const FieldBuffer& fields, int width, char16_t delimiter,
+                  bool quoteValues = false);
+Text joinedFields(const KeyTable& table, int entry, int width, char16_t delimiter,
+                  bool quoteValues = false);
 
 struct ResultFileContent {
     std::optional<Text> titleLine; // without the message column
     std::vector<Text> lines;       // records, without the message column
     std::vector<Text> messages;
+    bool quoteValues = false; // the messages too, as joinedFields quotes
 };
 
 struct ResultFileOutcome {

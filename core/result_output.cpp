@@ -4,6 +4,8 @@
 #include "core/result_file.h"
 #include "core/validation.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,6 +65,14 @@ bool Engine::resultFileRefused(const std::string& path) {
                            MessageIcon::None, u"Vormak") != MessageAnswer::Yes;
 }
 
+// A check that read one of today's files writes its values so that they read
+// back; one of two classic files writes them as they are, as it always did.
+bool Engine::quoteResultValues() const {
+    return std::any_of(kBothSides.begin(), kBothSides.end(), [&](Side side) {
+        return reader(side).format().kind != FileFormat::Kind::Classic;
+    });
+}
+
 // The title line is the side's first line, read through the viewer, which
 // shows it as well.
 std::optional<Text> Engine::titleLineForResult() {
@@ -72,7 +82,8 @@ std::optional<Text> Engine::titleLineForResult() {
     window_.selectViewerSide(side);
     settings_.viewerSide = side;
     showFirstRecord();
-    return joinedFields(FldBuf(side), settings_.side(side).fields(), settings_.result.delimiter());
+    return joinedFields(FldBuf(side), settings_.side(side).fields(), settings_.result.delimiter(),
+                        quoteResultValues());
 }
 
 // "ﾌｧｲﾙ書出し": writes the records the findings name into the result file, for
@@ -99,9 +110,11 @@ void Engine::Command9_Click() {
         yieldOrAbandon();
         ResultFileContent content;
         content.titleLine = titleLineForResult();
+        content.quoteValues = quoteResultValues();
         for (const auto& r : resultRecords(findings_, out.recordsOf)) {
             content.lines.push_back(joinedFields(KeyTbl(r.side), r.entry,
-                                                 settings_.side(r.side).fields(), out.delimiter()));
+                                                 settings_.side(r.side).fields(), out.delimiter(),
+                                                 content.quoteValues));
             content.messages.push_back(r.message);
         }
         outcome = writeResultFile(path, content, out.delimiter(), out.withMessage,
