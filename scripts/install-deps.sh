@@ -13,6 +13,10 @@ if [ "${1:-}" = "--test" ]; then
     # The end-to-end print: a CUPS scheduler with a PDF printer.
     packages+=(cups printer-driver-cups-pdf)
 fi
+# The benchmarks compare with Miller on the same files.
+if [ "${1:-}" = "--bench" ]; then
+    packages+=(miller)
+fi
 # What the package test needs to build, check and start the Debian package.
 if [ "${1:-}" = "--package" ]; then
     packages+=(dpkg-dev file appstream desktop-file-utils xvfb xauth x11-utils)

@@ -2,6 +2,7 @@
 // a run as the start button drives it, down to the sample files.
 #include "core/cp932.h"
 #include "core/engine.h"
+#include "core/result_lines.h"
 #include "support/fake_window.h"
 #include "support/temp_files.h"
 
@@ -192,6 +193,88 @@ TEST_F(Check, TheSampleFilesAndTheirUtf8CopiesGiveEveryKindOfFinding) {
         EXPECT_EQ(Text(mobile.cell(10, 2)) + u"=" + Text(book.cell(11, 1)), u"山崎一郎=山崎一郎");
         EXPECT_TRUE(mobile.isPaired(10) && book.isPaired(11));
     }
+}
+
+// Above 999 entries a side, every entry number of the check takes as many
+// digits as the larger count needs, and the result file still finds its
+// records by them.
+TEST_F(Check, EntryNumbersWidenPastNineHundredNinetyNineEntries) {
+    // n people on both sides; the phone holds the first twice, the address
+    // book the second twice, lacks one and has one of its own; the last
+    // one's name differs.
+    auto sides = [](int n) {
+        Text mobile = u"M,00001\r", book = u"M,00002\r";
+        for (int i = 1; i <= n; ++i) {
+            const Text tel = entryNumber(i, 5);
+            mobile += u"M," + tel + u"\r";
+            if (i != n / 2)
+                book += (i == n ? u"X," : u"M,") + tel + u"\r";
+        }
+        return std::pair{mobile, book + u"M,99999\r"};
+    };
+    const std::tuple<int, Text> cases[] = {
+        {997, u"1:002|2:003|3:998|4:499|5:998997|"},
+        {1200, u"1:0002|2:0003|3:1201|4:0601|5:12011200|"},
+    };
+    for (const auto& [n, starts] : cases) {
+        SCOPED_TRACE(n);
+        const auto [mobile, book] = sides(n);
+        useFile(Side::Mobile, mobile);
+        useFile(Side::AddressBook, book);
+        run();
+        Text found;
+        for (const Finding& f : engine.findings())
+            found += f.line.substr(0, f.messageAt) + u"|";
+        EXPECT_EQ(found, starts);
+    }
+    // Each output side takes the records its checks name: the phone's
+    // duplicate and missing entry and the mismatch for the address book.
+    window.controls.result = {folder.path("kekka.csv"), Side::Mobile, true, false};
+    engine.Command9_Click();
+    EXPECT_EQ(readBytes(toUtf8(window.controls.result.path)), "M,00002\r\nM,00600\r\nM,01200\r\n");
+    window.controls.result.recordsOf = Side::AddressBook;
+    engine.Command9_Click();
+    EXPECT_EQ(readBytes(toUtf8(window.controls.result.path)), "M,00001\r\nM,99999\r\nX,01200\r\n");
+}
+
+// The two folds make values meet that are written differently; the lines
+// and the result file still show them as read.
+TEST_F(Check, FoldedReadingsAndNumbersMeetOnlyWithTheirSwitch) {
+    // Name, key, switch on, phone's record, address book's record, lines.
+    const std::tuple<const char*, MatchKey, bool, Text, Text, Text> cases[] = {
+        {"half-width and hiragana readings apart", MatchKey::Name, false, u"ﾔﾏﾀﾞﾀﾛｳ,1",
+         u"やまだたろう,1", u"3:001|4:001|"},
+        {"half-width and hiragana readings meet", MatchKey::Name, true, u"ﾔﾏﾀﾞﾀﾛｳ,1",
+         u"やまだたろう,1", u""},
+        {"full-width and ASCII letters meet", MatchKey::Name, true, u"ＡＢＣ,1", u"ABC,1", u""},
+        {"+81 and national numbers apart", MatchKey::Telephone, false, u"A,+81 90 1234 5678",
+         u"A,090(1234)5678", u"3:001|4:001|"},
+        {"+81 and national numbers meet", MatchKey::Telephone, true, u"A,+81 90 1234 5678",
+         u"A,090(1234)5678", u""},
+        {"full-width digits meet", MatchKey::Telephone, true, u"A,０９０１２３４５６７８",
+         u"A,09012345678", u""},
+        {"an extension is its own key", MatchKey::Telephone, true, u"A,0312345678 内線5",
+         u"A,0312345678", u"3:001|4:001|"},
+    };
+    for (const auto& [name, key, on, mobile, addressBook, starts] : cases) {
+        SCOPED_TRACE(name);
+        useFile(Side::Mobile, mobile);
+        useFile(Side::AddressBook, addressBook);
+        window.controls.key = key;
+        window.controls.foldReadings = window.controls.foldNumbers = on;
+        run();
+        Text found;
+        for (const Finding& f : engine.findings())
+            found += f.line.substr(0, f.messageAt) + u"|";
+        EXPECT_EQ(found, starts);
+    }
+    useFile(Side::Mobile, u"A,+81 90 1234 5678");
+    useFile(Side::AddressBook, u"B,090(1234)5678");
+    EXPECT_EQ(run(), u"5:001001携帯側と住所録側で氏名不一致 （電話番号=090(1234)5678、"
+                     u"氏名 携帯:A 住所録:B）\n");
+    window.controls.result = {folder.path("kekka.csv"), Side::AddressBook, true, false};
+    engine.Command9_Click();
+    EXPECT_EQ(readBytes(toUtf8(window.controls.result.path)), "B,090(1234)5678\r\n");
 }
 
 } // namespace
