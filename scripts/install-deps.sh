@@ -9,7 +9,7 @@ packages=(
     libicu-dev libphonenumber-dev
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(xvfb xauth poppler-utils clang clang-tidy libclang-rt-14-dev)
+    packages+=(xvfb xauth poppler-utils clang clang-tidy clang-format libclang-rt-14-dev)
     # The end-to-end print: a CUPS scheduler with a PDF printer.
     packages+=(cups printer-driver-cups-pdf)
 fi

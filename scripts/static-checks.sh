@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs clang-tidy over the project's own sources, using the compile commands of
-# a configured build directory (default: build/test). Any finding fails.
+# Checks the layout of every source file against .clang-format, then runs
+# clang-tidy over the project's own sources, using the compile commands of a
+# configured build directory (default: build/test). Any finding fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/test}
@@ -8,7 +9,18 @@ if ! command -v clang-tidy >/dev/null; then
     echo "static checks: clang-tidy is not installed" >&2
     exit 1
 fi
-mapfile -t files < <(git ls-files 'core/*.cpp' 'ui/*.cpp' 'app/*.cpp')
+if ! command -v clang-format >/dev/null; then
+    echo "static checks: clang-format is not installed" >&2
+    exit 1
+fi
+mapfile -t sources < <(git ls-files '*.cpp' '*.h')
+if ! clang-format --dry-run --Werror "${sources[@]}"; then
+    echo "static checks: the files above are not laid out as .clang-format says" >&2
+    exit 1
+fi
+echo "static checks: clang-format clean over ${#sources[@]} files"
+
+mapfile -t files < <(git ls-files 'core/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'cli/*.cpp')
 [ ${#files[@]} -gt 0 ] || exit 0
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT

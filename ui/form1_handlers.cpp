@@ -27,9 +27,11 @@ void Form1::connectHandlers() {
 
     // A selection changes also by the arrow keys and by the program: follow
     // every change to the selected state, not only mouse clicks.
-    for (auto [option, key] : {std::pair{"KanaNameHikaku", MatchKey::Name},
-                               std::pair{"TelNoHikaku", MatchKey::Telephone}}) {
-        connect(control<QRadioButton>(option), &QRadioButton::toggled, this,
+    const std::pair<const char*, MatchKey> keys[] = {{"KanaNameHikaku", MatchKey::Name},
+                                                     {"TelNoHikaku", MatchKey::Telephone}};
+    for (const auto& choice : keys) {
+        const MatchKey key = choice.second;
+        connect(control<QRadioButton>(choice.first), &QRadioButton::toggled, this,
                 [this, &e, key](bool on) {
                     if (on)
                         runGuarded([&e, key] { e.ChkBoxUp(key); });
