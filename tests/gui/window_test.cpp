@@ -1,8 +1,13 @@
 // The window as the user meets it: tab order, the captions that follow the
-// match key, the inspection of a file box the user leaves, a cancelled file
-// dialog, the record viewer.
+// match key, the inspection of a file box the user leaves, the file dialog,
+// the record viewer.
 
 #include "form_fixture.h"
+
+#include <QAbstractItemView>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
 
 using namespace vormak;
 using namespace vormak::ui;
@@ -117,6 +122,41 @@ TEST_F(Window, ViewerPagesEachSideToItsEnd) {
     EXPECT_EQ(lines("RecLst"), (Lines{u" 1: K2", u" 2: "}));
     QTest::keyClick(&form, Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(lines("RecLst"), (Lines{u" 1: 氏名", u" 2: 電話"}));
+}
+
+// Enter in the file dialog while its name completion is open takes the
+// completed name and closes the dialog at once. The window has the focus again
+// afterwards, so leaving a path box still inspects its file.
+TEST_F(Window, FileDialogClosedFromItsCompletionGivesTheFocusBack) {
+    start();
+    auto dialogChooser = std::make_unique<DialogFileChooser>(&form);
+    dialogChooser->dialog().setDirectory(dir.path());
+    form.setFileChooser(std::move(dialogChooser));
+    const QString picked = writeFile(QStringLiteral("keitai.csv"), {u"氏名,電話"});
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        // The folder is listed before the name is typed, so the completion
+        // offers the file at once.
+        auto* files = dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+        const bool listed =
+            QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) == 1; });
+        QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")),
+                         QStringLiteral("kei"));
+        if (!listed || !QTest::qWaitFor([] { return QApplication::activePopupWidget(); })) {
+            ADD_FAILURE() << "no completion offered";
+            return dialog->reject();
+        }
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    });
+    click("Command1");
+    EXPECT_EQ(form.text("ChkFile(1)"), picked.toStdU16String());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(QApplication::focusWidget(), form.control("Command1"));
+    enterAndLeave(1, writeFile(QStringLiteral("a.csv"), {u"ﾌﾘｶﾞﾅ,氏名,電話番号"}));
+    EXPECT_EQ(found(1), (Lines{u"3", u"1", u"3", u"3", u"1", u"title"}));
 }
 
 // A cancel leaves the path, field count and positions as they were: no
