@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QSettings>
 
 namespace vormak::ui {
 
@@ -25,6 +26,17 @@ void giveFocusBack(QWidget* window, QWidget* focus) {
         focus->setFocus(Qt::OtherFocusReason);
 }
 
+// Qt's file dialog reads its history, last folder and view from Qt's own
+// settings file when it is made and writes them back when it is destroyed
+// (~/.config/QtProject.conf). The program keeps no settings between runs, so
+// Qt's settings are pointed at a folder that cannot exist: nothing is read,
+// and writing fails quietly.
+std::unique_ptr<QFileDialog> dialogWithoutSettings(QWidget* parent) {
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+    return std::make_unique<QFileDialog>(parent);
+}
+
 } // namespace
 
 QStringList fileFilters() {
@@ -35,8 +47,7 @@ QStringList fileFilters() {
     };
 }
 
-DialogFileChooser::DialogFileChooser(QWidget* parent)
-    : dialog_(std::make_unique<QFileDialog>(parent)) {
+DialogFileChooser::DialogFileChooser(QWidget* parent) : dialog_(dialogWithoutSettings(parent)) {
     // Qt's own dialog on every desktop: the native ones ignore hidden filter
     // details and would show the patterns twice.
     dialog_->setOption(QFileDialog::DontUseNativeDialog);

@@ -6,7 +6,9 @@
 
 #include <QAbstractItemView>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTimer>
 
 using namespace vormak;
@@ -157,6 +159,10 @@ TEST_F(Window, FileDialogClosedFromItsCompletionGivesTheFocusBack) {
     EXPECT_EQ(QApplication::focusWidget(), form.control("Command1"));
     enterAndLeave(1, writeFile(QStringLiteral("a.csv"), {u"ﾌﾘｶﾞﾅ,氏名,電話番号"}));
     EXPECT_EQ(found(1), (Lines{u"3", u"1", u"3", u"3", u"1", u"title"}));
+    // The dialog, gone, has left no settings file of Qt's behind.
+    form.setFileChooser(std::make_unique<PreparedChooser>());
+    EXPECT_FALSE(
+        QFileInfo::exists(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName()));
 }
 
 // A cancel leaves the path, field count and positions as they were: no
