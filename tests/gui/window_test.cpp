@@ -42,7 +42,9 @@ protected:
     }
 };
 
-TEST_F(Window, TabOrderFollowsTheTabIndexes) {
+// The chain follows the tab indexes; Tab and Shift+Tab enter a group of
+// options on its selected option, whichever that is and however it was chosen.
+TEST_F(Window, TabFollowsTheTabIndexesAndEntersAGroupOnItsSelectedOption) {
     const std::vector<std::string> expected = {
         "ChkFile(1)",  "Command1",       "CsvOpt(1)",   "TabOpt(1)",   "FieldCnt(1)",
         "TitleChk(1)", "KanaNameIti(1)", "TelNoIti(1)", "ChkFile(2)",  "Command2",
@@ -58,9 +60,34 @@ TEST_F(Window, TabOrderFollowsTheTabIndexes) {
     std::vector<std::string> chain;
     QWidget* first = form.control("ChkFile(1)");
     for (QWidget* w = first; chain.empty() || w != first; w = w->nextInFocusChain())
-        if (w->focusPolicy() & Qt::TabFocus)
+        if (w->focusPolicy() != Qt::NoFocus)
             chain.push_back(w->objectName().toStdString());
     EXPECT_EQ(chain, expected);
+
+    struct Row {
+        const char* name;
+        const char* selected; // by the program, or nothing
+        const char* from;
+        Qt::Key key;
+        const char* lands;
+    };
+    const Row rows[] = {
+        {"match key as it starts", nullptr, "TelNoIti(2)", Qt::Key_Tab, "TelNoHikaku"},
+        {"viewer side", "JyusyoDsp", "TelNoHikaku", Qt::Key_Tab, "JyusyoDsp"},
+        {"format, backwards", "TabOpt(1)", "FieldCnt(1)", Qt::Key_Backtab, "TabOpt(1)"},
+        {"format after a visit", "CsvOpt(1)", "Command1", Qt::Key_Tab, "CsvOpt(1)"},
+        {"output side", "JOutOpt", "Command8", Qt::Key_Tab, "JOutOpt"},
+        {"output delimiter", "KTabOpt", "Command9", Qt::Key_Backtab, "KTabOpt"},
+    };
+    start();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.selected)
+            form.select(row.selected);
+        form.control(row.from)->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(form.control(row.from), row.key);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), row.lands);
+    }
 }
 
 // The key (switched here with the arrow key) changes the captions and the
