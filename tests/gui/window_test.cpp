@@ -5,6 +5,7 @@
 #include "form_fixture.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -126,6 +127,39 @@ TEST_F(Window, TitleWordsAreFoundInQuotedTitlesAndNotInData) {
     EXPECT_TRUE(form.isSelected("JyusyoDsp"));
     enterAndLeave(2, writeFile(QStringLiteral("d.csv"), {u"name,tel", u"ﾔﾏﾀﾞ,0311"}));
     EXPECT_EQ(found(2), (Lines{u"2", u"", u"", u"", u"", u"no title"}));
+}
+
+// A conversion box holds one character: of a paste in place of its text the
+// first character stays; what would make it longer is refused.
+TEST_F(Window, AConversionBoxTakesOneCharacter) {
+    struct Row {
+        const char* name;
+        const char* box;
+        bool selectAll;
+        bool paste; // "鷗崎" from the clipboard, or "y" typed
+        std::u16string stays;
+    };
+    const Row rows[] = {
+        {"paste into an empty box", "FrMoji(1)", false, true, u"鷗"},
+        {"a character typed after the paste", "FrMoji(1)", false, false, u"鷗"},
+        {"paste over the whole text", "FrMoji(0)", true, true, u"鷗"},
+        {"paste after the character", "ToMoji(0)", false, true, u"崎"},
+        {"a second character typed", "ToMoji(0)", false, false, u"崎"},
+    };
+    start();
+    QApplication::clipboard()->setText(QStringLiteral(u"鷗崎"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QWidget* box = form.control(row.box);
+        box->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(box, row.selectAll ? Qt::Key_A : Qt::Key_End,
+                        row.selectAll ? Qt::ControlModifier : Qt::NoModifier);
+        if (row.paste)
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        else
+            QTest::keyClick(box, Qt::Key_Y);
+        EXPECT_EQ(form.text(row.box), row.stays);
+    }
 }
 
 // Each side keeps its own place; choosing a side alone changes nothing shown;
