@@ -2,6 +2,7 @@
 // The printer as the result printing needs it. The window provides the real
 // one (the system's default printer); tests provide one that records.
 
+#include <string>
 #include <string_view>
 
 namespace vormak {
@@ -22,6 +23,9 @@ public:
     // Ends the job and hands it over. Returns false when the job could not be
     // printed (no printer, job refused).
     virtual bool endDocument() = 0;
+    // Why the job could not be printed, as the user reads it; empty when
+    // there is nothing more to say than that it failed.
+    virtual std::u16string failureReason() const { return {}; }
 };
 
 } // namespace vormak

@@ -17,8 +17,11 @@ void Engine::Command8_Click(Printer& printer) {
     printer.setFontSize(12);
     for (int i = 0; i < count; ++i)
         printer.printLine(window_.listLine("ChkLst", i));
-    if (!printer.endDocument())
+    if (!printer.endDocument()) {
+        if (const std::u16string reason = printer.failureReason(); !reason.empty())
+            window_.setText("JikkouMsg", reason);
         showMessage(u"印刷できません");
+    }
 }
 
 } // namespace vormak
