@@ -105,6 +105,7 @@ TEST_F(Print, APrinterThatFailsIsReported) {
     form.listAdd("ChkLst", resultLines(1).front());
     click("Command8");
     EXPECT_EQ(messageTexts(), Lines{u"印刷できません"});
+    EXPECT_EQ(form.text("JikkouMsg"), u"印刷データが作成できません");
     EXPECT_EQ(form.listCount("ChkLst"), 1);
 }
 
@@ -144,6 +145,9 @@ TEST_F(PrintOnRefusingCups, AJobTheDefaultPrinterRefusesIsReported) {
     form.listAdd("ChkLst", resultLines(1).front());
     click("Command8");
     EXPECT_EQ(messageTexts(), Lines{u"印刷できません"});
+    // The status line gives the reason CUPS gave, in CUPS's words.
+    EXPECT_TRUE(form.text("JikkouMsg").starts_with(u"プリンタがジョブを受け付けません: "))
+        << q(form.text("JikkouMsg")).toStdString();
 }
 
 } // namespace
