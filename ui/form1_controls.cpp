@@ -29,6 +29,16 @@ std::u16string_view view(const QString& s) {
     return {reinterpret_cast<const char16_t*>(s.utf16()), static_cast<size_t>(s.size())};
 }
 
+// A label keeps its place and size whatever it says; a text longer than its
+// line (a reason the printing system gave, on the message line) is cut off at
+// the right edge and shows whole when the pointer rests on it.
+void setLabelText(QLabel* label, std::u16string_view text) {
+    label->setText(toQString(text));
+    const bool cut =
+        label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width();
+    label->setToolTip(cut ? label->text() : QString());
+}
+
 [[noreturn]] void wrongKind(std::string_view name, const char* what) {
     throw std::logic_error(std::string(name) + " is not " + what);
 }
@@ -53,7 +63,7 @@ void Form1::setText(std::string_view name, std::u16string_view text) {
     if (auto* box = qobject_cast<QLineEdit*>(w))
         box->setText(toQString(text));
     else if (auto* label = qobject_cast<QLabel*>(w))
-        label->setText(toQString(text));
+        setLabelText(label, text);
     else
         setCaption(name, text);
 }
@@ -79,7 +89,7 @@ void Form1::setCaption(std::string_view name, std::u16string_view caption) {
     else if (auto* frame = qobject_cast<QGroupBox*>(w))
         frame->setTitle(toQString(caption));
     else if (auto* label = qobject_cast<QLabel*>(w))
-        label->setText(toQString(caption));
+        setLabelText(label, caption);
     else
         wrongKind(name, "a control with a caption");
 }

@@ -145,9 +145,12 @@ TEST_F(PrintOnRefusingCups, AJobTheDefaultPrinterRefusesIsReported) {
     form.listAdd("ChkLst", resultLines(1).front());
     click("Command8");
     EXPECT_EQ(messageTexts(), Lines{u"印刷できません"});
-    // The status line gives the reason CUPS gave, in CUPS's words.
-    EXPECT_TRUE(form.text("JikkouMsg").starts_with(u"プリンタがジョブを受け付けません: "))
-        << q(form.text("JikkouMsg")).toStdString();
+    // The status line gives the reason CUPS gave, in CUPS's words; longer than
+    // the line, it shows whole under the pointer.
+    const QString status = q(form.text("JikkouMsg"));
+    EXPECT_TRUE(status.startsWith(QStringLiteral(u"プリンタがジョブを受け付けません: ")))
+        << status.toStdString();
+    EXPECT_EQ(form.control("JikkouMsg")->toolTip(), status);
 }
 
 } // namespace
