@@ -23,7 +23,8 @@ public:
     // Ends the job and hands it over. Returns false when the job could not be
     // printed (no printer, job refused).
     virtual bool endDocument() = 0;
-    // Why the last job could not be printed, as the print system said it.
+    // Why the job could not be printed, as the user reads it; empty when
+    // there is nothing more to say than that it failed.
     virtual std::u16string failureReason() const { return {}; }
 };
 

@@ -106,6 +106,27 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
     throw std::logic_error("unknown control kind");
 }
 
+// Tab and Shift+Tab enter a group of options on its selected option, from
+// where the arrow keys move the selection. Qt makes the option that takes the
+// focus the group's one tab stop, but only then: until an option of the group
+// has had the focus, and after the program has selected another one, Tab
+// lands on the group's first option, and Space there changes the selection.
+// So the selected option is made the tab stop whenever the selection changes.
+void keepSelectedOptionTheTabStop(QRadioButton* option) {
+    const auto follow = [option](bool selected) {
+        if (!selected)
+            return;
+        for (QRadioButton* other :
+             option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+            const int policy = other == option ? other->focusPolicy() | Qt::TabFocus
+                                               : other->focusPolicy() & ~Qt::TabFocus;
+            other->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));
+        }
+    };
+    QObject::connect(option, &QRadioButton::toggled, option, follow);
+    follow(option->isChecked());
+}
+
 } // namespace
 
 QFont fontFor(FontRole role) {
@@ -155,6 +176,9 @@ ControlMap createControls(QWidget* form) {
             w->setProperty("helpTopic", row.helpTopic);
         controls.emplace(row.name, w);
     }
+    for (auto& [name, w] : controls)
+        if (auto* option = qobject_cast<QRadioButton*>(w))
+            keepSelectedOptionTheTabStop(option);
     return controls;
 }
 

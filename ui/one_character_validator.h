@@ -1,6 +1,7 @@
 #pragma once
-// The user may type at most one character into a conversion box, but a longer
-// text that the program put there stays, and the user can shorten it.
+// The user may type at most one character into a conversion box; of several
+// characters pasted at once the first stays. A longer text that the program
+// put there stays, and the user can shorten it.
 
 #include <QValidator>
 

@@ -32,6 +32,8 @@ QPageSize::PageSizeId paperSize(int value) {
     }
 }
 
+const QString kCannotMakePrintData = QStringLiteral(u"印刷データが作成できません");
+
 // Name of the system's default printer; empty when there is none.
 QString defaultPrinterName() {
     cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
@@ -72,14 +74,25 @@ void SystemPrinter::setFontSize(double points) {
     fontSize_ = points;
 }
 
+bool SystemPrinter::fail(const QString& reason) {
+    failureReason_ = reason;
+    return false;
+}
+
+std::u16string SystemPrinter::failureReason() const {
+    return failureReason_.toStdU16String();
+}
+
 // Starts the document at the first line: finds the printer, lays out the page.
 bool SystemPrinter::begin() {
     QString output = pdfPath_;
     if (pdfPath_.isEmpty()) {
         destination_ = defaultPrinterName();
+        if (destination_.isEmpty())
+            return fail(QStringLiteral(u"既定のプリンタがありません"));
         spool_ = std::make_unique<QTemporaryFile>();
-        if (destination_.isEmpty() || !spool_->open())
-            return false;
+        if (!spool_->open())
+            return fail(kCannotMakePrintData);
         output = spool_->fileName();
     }
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -90,7 +103,7 @@ bool SystemPrinter::begin() {
     printer_->setPageOrientation(orientation_);
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_.get()))
-        return false;
+        return fail(kCannotMakePrintData);
     QFont font = painter_->font();
     font.setPointSizeF(fontSize_);
     painter_->setFont(font);
@@ -122,16 +135,22 @@ void SystemPrinter::printLine(std::u16string_view line) {
 bool SystemPrinter::endDocument() {
     if (!painter_)
         return !failed_; // nothing printed, no job
-    const bool written = painter_->end() && !failed_;
-    if (!written || !pdfPath_.isEmpty())
-        return written;
+    if (failed_)
+        return false;
+    if (!painter_->end())
+        return fail(kCannotMakePrintData);
+    if (!pdfPath_.isEmpty())
+        return true;
     // The job goes to CUPS as it stands: the pages already carry their size
     // and orientation.
     const QByteArray name = destination_.toUtf8();
     const QByteArray file = spool_->fileName().toLocal8Bit();
     spool_->close();
-    return cupsPrintFile2(CUPS_HTTP_DEFAULT, name.constData(), file.constData(), "Vormak", 0,
-                          nullptr) > 0;
+    if (cupsPrintFile2(CUPS_HTTP_DEFAULT, name.constData(), file.constData(), "Vormak", 0,
+                       nullptr) == 0)
+        return fail(QStringLiteral(u"プリンタがジョブを受け付けません: ") +
+                    QString::fromUtf8(cupsLastErrorString()));
+    return true;
 }
 
 } // namespace vormak::ui

@@ -33,9 +33,11 @@ public:
     void setFontSize(double points) override;
     void printLine(std::u16string_view line) override;
     bool endDocument() override;
+    std::u16string failureReason() const override;
 
 private:
     bool begin();
+    bool fail(const QString& reason);
 
     QString pdfPath_; // empty: the default printer
     QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
@@ -50,6 +52,7 @@ private:
     double ascent_ = 0;
     double pageHeight_ = 0;
     bool failed_ = false;
+    QString failureReason_;
 };
 
 // Makes the printer of the print button: the system's default printer.

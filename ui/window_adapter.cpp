@@ -68,8 +68,15 @@ Settings WindowAdapter::settings() const {
     return s;
 }
 
+// The message line keeps its place and size whatever it says; a text longer
+// than the line (a reason the printing system gave) is cut off at the right
+// edge and shows whole when the pointer rests on it.
 void WindowAdapter::showStatus(std::u16string_view text) {
-    form_.control<QLabel>("JikkouMsg")->setText(toQString(text));
+    auto* label = form_.control<QLabel>("JikkouMsg");
+    label->setText(toQString(text));
+    const bool cut =
+        label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width();
+    label->setToolTip(cut ? label->text() : QString());
 }
 
 Text WindowAdapter::status() const {

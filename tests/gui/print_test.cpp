@@ -118,6 +118,7 @@ TEST_F(Print, APrinterThatFailsIsReported) {
     checkMissing(1);
     click("Command8");
     EXPECT_EQ(messageTexts(), Lines{u"印刷できません"});
+    EXPECT_EQ(text("JikkouMsg"), u"印刷データが作成できません");
     EXPECT_EQ(lines("ChkLst").size(), 1u);
 }
 
@@ -156,6 +157,12 @@ TEST_F(PrintOnRefusingCups, AJobTheDefaultPrinterRefusesIsReported) {
     checkMissing(1);
     click("Command8");
     EXPECT_EQ(messageTexts(), Lines{u"印刷できません"});
+    // The status line gives the reason CUPS gave, in CUPS's words; longer than
+    // the line, it shows whole under the pointer.
+    const QString status = q(text("JikkouMsg"));
+    EXPECT_TRUE(status.startsWith(QStringLiteral(u"プリンタがジョブを受け付けません: ")))
+        << status.toStdString();
+    EXPECT_EQ(form.control("JikkouMsg")->toolTip(), status);
 }
 
 } // namespace

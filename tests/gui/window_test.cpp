@@ -1,8 +1,16 @@
 // The window as the user meets it: tab order, the captions that follow the
-// match key, the inspection of a file box the user leaves, a cancelled file
-// dialog, the record viewer.
+// match key, the inspection of a file box the user leaves, the file dialog,
+// the record viewer.
 
 #include "form_fixture.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTimer>
 
 using namespace vormak;
 using namespace vormak::ui;
@@ -33,7 +41,9 @@ protected:
     }
 };
 
-TEST_F(Window, TabOrderFollowsTheTabIndexes) {
+// The chain follows the tab indexes; Tab and Shift+Tab enter a group of
+// options on its selected option, whichever that is and however it was chosen.
+TEST_F(Window, TabFollowsTheTabIndexesAndEntersAGroupOnItsSelectedOption) {
     const std::vector<std::string> expected = {
         "ChkFile(1)",  "Command1",       "CsvOpt(1)",   "TabOpt(1)",   "FieldCnt(1)",
         "TitleChk(1)", "KanaNameIti(1)", "TelNoIti(1)", "ChkFile(2)",  "Command2",
@@ -49,9 +59,33 @@ TEST_F(Window, TabOrderFollowsTheTabIndexes) {
     std::vector<std::string> chain;
     QWidget* first = form.control("ChkFile(1)");
     for (QWidget* w = first; chain.empty() || w != first; w = w->nextInFocusChain())
-        if (w->focusPolicy() & Qt::TabFocus)
+        if (w->focusPolicy() != Qt::NoFocus)
             chain.push_back(w->objectName().toStdString());
     EXPECT_EQ(chain, expected);
+
+    struct Row {
+        const char* name;
+        const char* selected; // by the program, or nothing
+        const char* from;
+        Qt::Key key;
+        const char* lands;
+    };
+    const Row rows[] = {
+        {"match key as it starts", nullptr, "TelNoIti(2)", Qt::Key_Tab, "TelNoHikaku"},
+        {"format as it starts, backwards", nullptr, "FieldCnt(2)", Qt::Key_Backtab, "CsvOpt(2)"},
+        {"format chosen after a visit", "TabOpt(2)", "Command2", Qt::Key_Tab, "TabOpt(2)"},
+        {"viewer side", "JyusyoDsp", "TelNoHikaku", Qt::Key_Tab, "JyusyoDsp"},
+        {"output side", "JOutOpt", "Command8", Qt::Key_Tab, "JOutOpt"},
+    };
+    start();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.selected)
+            setOn(row.selected);
+        form.control(row.from)->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(form.control(row.from), row.key);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), row.lands);
+    }
 }
 
 // The key (switched here with the arrow key) changes the captions, never the
@@ -91,6 +125,39 @@ TEST_F(Window, TitleWordsAreFoundInQuotedTitlesAndNotInData) {
     EXPECT_EQ(found(2), (Lines{u"2", u"", u"", u"no title"}));
 }
 
+// A conversion box holds one character: of a paste in place of its text the
+// first character stays; what would make it longer is refused.
+TEST_F(Window, AConversionBoxTakesOneCharacter) {
+    struct Row {
+        const char* name;
+        const char* box;
+        bool selectAll;
+        bool paste; // "鷗崎" from the clipboard, or "y" typed
+        std::u16string stays;
+    };
+    const Row rows[] = {
+        {"paste into an empty box", "FrMoji(1)", false, true, u"鷗"},
+        {"a character typed after the paste", "FrMoji(1)", false, false, u"鷗"},
+        {"paste over the whole text", "FrMoji(0)", true, true, u"鷗"},
+        {"paste after the character", "ToMoji(0)", false, true, u"崎"},
+        {"a second character typed", "ToMoji(0)", false, false, u"崎"},
+    };
+    start();
+    QApplication::clipboard()->setText(QStringLiteral(u"鷗崎"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QWidget* box = form.control(row.box);
+        box->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(box, row.selectAll ? Qt::Key_A : Qt::Key_End,
+                        row.selectAll ? Qt::ControlModifier : Qt::NoModifier);
+        if (row.paste)
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        else
+            QTest::keyClick(box, Qt::Key_Y);
+        EXPECT_EQ(text(row.box), row.stays);
+    }
+}
+
 // Each side keeps its own place; choosing a side alone changes nothing shown;
 // Enter on the focused button acts as a click; paging past the end says so.
 TEST_F(Window, ViewerPagesEachSideToItsEnd) {
@@ -114,6 +181,45 @@ TEST_F(Window, ViewerPagesEachSideToItsEnd) {
     EXPECT_EQ(lines("RecLst"), (Lines{u" 1: K2", u" 2: "}));
     QTest::keyClick(&form, Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(lines("RecLst"), (Lines{u" 1: 氏名", u" 2: 電話"}));
+}
+
+// Enter in the file dialog while its name completion is open takes the
+// completed name and closes the dialog at once. The window has the focus again
+// afterwards, so leaving a path box still inspects its file.
+TEST_F(Window, FileDialogClosedFromItsCompletionGivesTheFocusBack) {
+    start();
+    auto dialogChooser = std::make_unique<DialogFileChooser>(&form);
+    dialogChooser->dialog().setDirectory(dir.path());
+    form.setFileChooser(std::move(dialogChooser));
+    const QString picked = writeFile(QStringLiteral("keitai.csv"), {u"氏名,電話"});
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        // The folder is listed before the name is typed, so the completion
+        // offers the file at once.
+        auto* files = dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+        const bool listed =
+            QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) == 1; });
+        QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")),
+                         QStringLiteral("kei"));
+        if (!listed || !QTest::qWaitFor([] { return QApplication::activePopupWidget(); })) {
+            ADD_FAILURE() << "no completion offered";
+            return dialog->reject();
+        }
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    });
+    click("Command1");
+    EXPECT_EQ(text("ChkFile(1)"), picked.toStdU16String());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(QApplication::focusWidget(), form.control("Command1"));
+    enterAndLeave(1, writeFile(QStringLiteral("a.csv"), {u"ﾌﾘｶﾞﾅ,氏名,電話番号"}));
+    EXPECT_EQ(found(1), (Lines{u"3", u"1", u"3", u"title"}));
+    // The dialog, gone, has left no settings file of Qt's behind.
+    form.setFileChooser(std::make_unique<PreparedChooser>());
+    EXPECT_FALSE(
+        QFileInfo::exists(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName()));
 }
 
 // A cancel leaves the path, field count and positions as they were: no
