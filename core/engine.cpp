@@ -258,6 +258,8 @@ void Engine::Command12_Click() {
                     saved.unencodable);
     else if (saved.result == SaveResult::CannotCreate)
         showMessage(u"機種依存文字ファイル（vormak.izn）が作成できません");
+    else
+        window_.showStatus(u"記憶しました");
 }
 
 void Engine::loadConversionTable() {
