@@ -25,6 +25,10 @@ public:
     virtual bool endDocument() = 0;
     // Why the last job could not be printed, as the print system said it.
     virtual std::u16string failureReason() const { return {}; }
+    // After a job was handed over: how many pages it had, and the printer
+    // (or file) it went to.
+    virtual int pageCount() const { return 0; }
+    virtual std::u16string destination() const { return {}; }
 };
 
 } // namespace vormak
