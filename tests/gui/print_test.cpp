@@ -95,9 +95,11 @@ TEST_F(Print, TheListFillsLandscapeA4PagesInOrder) {
     start();
     click("Command8");
     EXPECT_FALSE(QFileInfo::exists(pdf)) << "an empty list prints nothing";
+    EXPECT_EQ(text("JikkouMsg"), u"印刷する結果がありません");
     checkMissing(100);
     click("Command8");
     EXPECT_EQ(messageTexts(), Lines{});
+    EXPECT_EQ(text("JikkouMsg"), u"3ページを printed.pdf に印刷しました");
     ASSERT_EQ(pagesAndSize(pdf), "3 842 x 595");
     Lines printed;
     for (int page = 1; page <= 3; ++page) {
