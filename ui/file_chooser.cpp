@@ -24,8 +24,10 @@ DialogFileChooser::DialogFileChooser(QWidget* parent)
 
 DialogFileChooser::~DialogFileChooser() = default;
 
-std::optional<QString> DialogFileChooser::choose(const QString& title, FileUse use) {
+std::optional<QString> DialogFileChooser::choose(const QString& title, FileUse use,
+                                                 const QString& defaultSuffix) {
     dialog_->setWindowTitle(title);
+    dialog_->setDefaultSuffix(defaultSuffix);
     dialog_->setFileMode(use == FileUse::Existing ? QFileDialog::ExistingFile
                                                   : QFileDialog::AnyFile);
     dialog_->selectNameFilter(fileFilters().front());

@@ -52,7 +52,12 @@ void Form1::inspectFile(Side side) {
 
 void Form1::browse(const char16_t* title, std::string_view target, FileUse use,
                    std::optional<Side> side) {
-    const std::optional<QString> path = fileChooser_->choose(QString::fromUtf16(title), use);
+    // A result file named without an extension gets the one of its format.
+    QString suffix;
+    if (use == FileUse::New)
+        suffix = QLatin1String(adapter_.settings().result.commaSeparated ? "csv" : "txt");
+    const std::optional<QString> path =
+        fileChooser_->choose(QString::fromUtf16(title), use, suffix);
     if (!path)
         return;
     control<QLineEdit>(target)->setText(*path);

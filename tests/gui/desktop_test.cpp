@@ -1,0 +1,42 @@
+// The window as a desktop program: the result file dialog.
+
+#include "form_fixture.h"
+
+#include <QFileDialog>
+#include <QTimer>
+
+using namespace vormak::ui;
+using namespace vormak::ui::testing;
+
+namespace {
+
+using Desktop = FormTest;
+
+TEST_F(Desktop, AResultFileTypedWithoutExtensionGetsThatOfItsFormat) {
+    struct Row {
+        const char* name;
+        const char* format;
+        const char* typed;
+        const char* chosen;
+    };
+    const Row rows[] = {{"comma-separated", "KCsvOpt", "kekka", "kekka.csv"},
+                        {"tab-separated", "KTabOpt", "kekka", "kekka.txt"},
+                        {"own extension", "KCsvOpt", "kekka.dat", "kekka.dat"}};
+    form.setFileChooser(std::make_unique<DialogFileChooser>(&form));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        setOn(row.format);
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(dir.filePath(QString::fromLatin1(row.typed)));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        click("Command10");
+        EXPECT_EQ(text("KekkaFile"),
+                  dir.filePath(QString::fromLatin1(row.chosen)).toStdU16String());
+    }
+}
+
+} // namespace
