@@ -153,6 +153,8 @@ ControlMap createControls(QWidget* form) {
             w->setVisible(false);
         if (row.helpTopic)
             w->setProperty("helpTopic", row.helpTopic);
+        if (row.accessibleName)
+            w->setAccessibleName(fromUtf16(row.accessibleName));
         controls.emplace(row.name, w);
     }
     return controls;

@@ -1,7 +1,9 @@
-// The window as a desktop program: the result file dialog.
+// The window as a desktop program: the names a screen reader speaks, the
+// result file dialog.
 
 #include "form_fixture.h"
 
+#include <QAccessible>
 #include <QFileDialog>
 #include <QTimer>
 
@@ -11,6 +13,22 @@ using namespace vormak::ui::testing;
 namespace {
 
 using Desktop = FormTest;
+
+TEST_F(Desktop, EveryFocusableControlHasASpokenNameOfItsOwn) {
+    form.load();
+    std::map<QString, QString> controlOf;
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << w->objectName().toStdString();
+        const auto [it, added] = controlOf.emplace(name, w->objectName());
+        EXPECT_TRUE(added) << name.toStdString() << ": " << it->second.toStdString() << ", "
+                           << w->objectName().toStdString();
+    }
+    EXPECT_EQ(controlOf[q(u"⑤　検査開始(G)")], QStringLiteral("Command3"));
+    EXPECT_EQ(controlOf[q(u"住所録側 TAB形式(TXT)")], QStringLiteral("TabOpt(2)"));
+}
 
 TEST_F(Desktop, AResultFileTypedWithoutExtensionGetsThatOfItsFormat) {
     struct Row {
