@@ -42,6 +42,9 @@ Form1::Form1(QWidget* parent)
         if (qobject_cast<QAbstractButton*>(widget))
             widget->installEventFilter(this);
 
+    // The caption has always shown the letter; now it is bound as well.
+    control<QAbstractButton>("Command5")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_N));
+
     connectHandlers();
     connectPrintAndHelp(*this);
     for (Side side : kBothSides)
