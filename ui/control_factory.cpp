@@ -58,6 +58,8 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
             p.setColor(QPalette::WindowText, kDarkRed);
             label->setPalette(p);
         }
+        if (row.flags & RightAligned)
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return label;
     }
     case ControlKind::TextBox: {

@@ -65,6 +65,8 @@ constexpr ControlRow kControls[] = {
     {"Frame6", K::Frame, nullptr, u"③ 検査前文字変換", {120, 4260, 4275, 675}, none, F::Bold, BlueCaption, 6},
     {"SpcChk", K::CheckBox, "Frame6", u"氏名の空白詰める", fromPixels(12, 20, 128, 20), 72, F::Normal, lockedOn, 0},
     {"HifnChk", K::CheckBox, "Frame6", u"電話のﾊｲﾌﾝ詰める", fromPixels(146, 20, 132, 20), 73, F::Normal, lockedOn, 0},
+    // Beside the caption: the comparison folds of the option menu that are on.
+    {"FoldIndicator", K::Label, "Frame6", u"", fromPixels(150, 0, 128, 16), none, F::Normal, RightAligned, 0},
 
     // ④ The checks; their captions follow the match key.
     {"Frame4", K::Frame, nullptr, u"④ 検査項目", {4620, 3360, 4695, 1575}, none, F::Bold, BlueCaption, 7},

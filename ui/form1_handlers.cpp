@@ -2,6 +2,8 @@
 
 #include "ui/form1.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -35,10 +37,23 @@ void Form1::connectHandlers() {
                         runGuarded([&e, key] { e.ChkBoxUp(key); });
                 });
     }
+    for (const char* name : {"FoldReadingsAction", "FoldNumbersAction"})
+        connect(action(name), &QAction::toggled, this, [this] { showFolds(); });
     // The other format reads the file differently: inspect it again.
     for (Side side : kBothSides)
         connect(control<QRadioButton>(indexed("CsvOpt", side)), &QRadioButton::toggled, this,
                 [this, side] { inspectFile(side); });
+}
+
+// The folds of the option menu that are on, named beside frame ③.
+void Form1::showFolds() {
+    const Settings s = adapter_.settings();
+    QStringList on;
+    if (s.foldReadings)
+        on.push_back(QStringLiteral(u"読み揃え"));
+    if (s.foldNumbers)
+        on.push_back(QStringLiteral(u"番号揃え"));
+    control<QLabel>("FoldIndicator")->setText(on.join(u' '));
 }
 
 void Form1::load() {

@@ -3,6 +3,7 @@
 #include "ui/form1.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,6 +55,8 @@ Settings WindowAdapter::settings() const {
     s.key = isOn("KanaNameHikaku") ? MatchKey::Name : MatchKey::Telephone;
     s.removeBlanks = isOn("SpcChk");
     s.removeHyphens = isOn("HifnChk");
+    s.foldReadings = form_.action("FoldReadingsAction")->isChecked();
+    s.foldNumbers = form_.action("FoldNumbersAction")->isChecked();
     for (int i = 0; i < kConversionPairs; ++i)
         s.conversion[i] = {textOf(indexed("FrMoji", i)), textOf(indexed("ToMoji", i))};
     constexpr std::string_view kChecks[5] = {"DblChkK", "DblChkJ", "KNonChk", "JNonChk",
