@@ -121,6 +121,8 @@ constexpr ControlRow kControls[] = {
     // Result list.
     {"KekkaLst", K::Frame, nullptr, u"検査結果リスト", {120, 4980, 9195, 2895}, none, F::Bold, RedCaption, 9},
     {"ChkLst", K::List, "KekkaLst", u"", {120, 240, 8955, 2400}, 27, F::Fixed, MultiSelect | Hidden, 0, u"検査結果リスト"},
+    // Beside the caption: how many lines the list holds.
+    {"FindingCount", K::Label, "KekkaLst", u"", fromPixels(118, 0, 120, 16), none, F::Normal, Hidden, 0},
     {"Command11", K::Button, "KekkaLst", u"選択された部分を検索結果リストから削除(&D)", fromPixels(305, 176, 300, 16), 76, F::Normal, locked, 0},
 
     // Message line.

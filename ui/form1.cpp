@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "ui/file_drop.h"
+#include "ui/result_list.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -58,6 +59,7 @@ Form1::Form1(QWidget* parent)
 
     connectHandlers();
     connectPrintAndHelp(*this);
+    equipResultList(*this);
     for (Side side : kBothSides)
         acceptFileDrops(
             *control<QLineEdit>(indexed("ChkFile", side)), [this] { return locked_; },

@@ -123,6 +123,7 @@ void WindowAdapter::showRecordLines(const std::vector<Text>& lines) {
 
 void WindowAdapter::setFindingsVisible(bool visible) {
     form_.control("ChkLst")->setVisible(visible);
+    form_.control("FindingCount")->setVisible(visible);
 }
 
 void WindowAdapter::showFindings(const Findings& findings) {
@@ -138,6 +139,7 @@ void WindowAdapter::showFindings(const Findings& findings) {
     list->addItems(lines);
     list->setUpdatesEnabled(true);
     list->verticalScrollBar()->setValue(scrolled);
+    form_.control<QLabel>("FindingCount")->setText(QStringLiteral(u"%1件").arg(findings.size()));
 }
 
 std::vector<size_t> WindowAdapter::selectedFindings() const {
