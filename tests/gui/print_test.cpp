@@ -121,8 +121,13 @@ TEST_F(Print, APrinterThatFailsIsReported) {
 }
 
 // Printed on the system's default printer, as set up by the script.
-using PrintOnCups = Print;
-using PrintOnRefusingCups = Print;
+class PrintOnCups : public Print {
+protected:
+    PrintOnCups() {
+        printerFactory() = [] { return std::make_unique<SystemPrinter>(); };
+    }
+};
+using PrintOnRefusingCups = PrintOnCups;
 
 TEST_F(PrintOnCups, AJobOnTheDefaultPrinterArrivesWithTheLandscapePageCount) {
     const QString outFolder = qEnvironmentVariable("VORMAK_CUPS_OUTPUT");
