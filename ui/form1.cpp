@@ -29,6 +29,7 @@ Form1::Form1(QWidget* parent)
     setFont(fontFor(FontRole::Normal));
     // The menu bar adds its height on top of the fixed client area.
     menuBar_->setObjectName(QStringLiteral("MenuBar"));
+    client_->setObjectName(QStringLiteral("ClientArea"));
     client_->setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -54,7 +55,7 @@ Form1::Form1(QWidget* parent)
         if (qobject_cast<QAbstractButton*>(widget))
             widget->installEventFilter(this);
 
-    // The caption has always shown the letter; now it is bound as well.
+    // The caption writes its letter without an ampersand; the key is bound here.
     control<QAbstractButton>("Command5")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_N));
 
     connectHandlers();

@@ -14,13 +14,13 @@
 #include <QPointer>
 #include <QWidget>
 
-class QMenuBar;
-
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
+
+class QMenuBar;
 
 namespace vormak::ui {
 
