@@ -20,7 +20,7 @@ struct MenuRow {
 using M = MenuKind;
 
 // The letters of the option and help menus are shown but not bound: Alt+O and
-// Alt+H have always pressed ﾌｧｲﾙ書出し and ヘルプ. Alt+F opens the bar, the
+// Alt+H belong to the buttons ﾌｧｲﾙ書出し and ヘルプ. Alt+F opens the bar, the
 // arrow keys go on from there.
 const MenuRow kMenus[] = {
     {M::Menu, "FileMenu", u"ファイル(&F)"},

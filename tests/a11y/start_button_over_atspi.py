@@ -4,10 +4,13 @@ the program started on an X server and a D-Bus session of their own.
 Exit 77 (skipped) without Xvfb, dbus-run-session or the system's pyatspi.
 Usage: start_button_over_atspi.py PROGRAM"""
 import os, shutil, subprocess, sys, tempfile, time
-from importlib.util import find_spec
 
 if "VORMAK_ATSPI_SESSION" not in os.environ:
-    if not (find_spec("pyatspi") and shutil.which("Xvfb") and shutil.which("dbus-run-session")):
+    try:
+        import pyatspi  # noqa: F401
+    except ImportError:
+        sys.exit(77)
+    if not shutil.which("Xvfb") or not shutil.which("dbus-run-session"):
         sys.exit(77)
     # Xvfb names a free display itself; -noreset: the AT-SPI bus launcher, its
     # first client, leaves, and a resetting server refuses the program.
