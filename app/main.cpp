@@ -2,6 +2,7 @@
 // sequence, then the event loop until the window closes.
 
 #include "ui/form1.h"
+#include "ui/appearance.h"
 #include "ui/qt_translation.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vormak"));
     vormak::ui::installJapaneseQtTexts(app);
+    vormak::ui::useDesignedAppearance();
 
     vormak::ui::Form1 window;
     window.load();

@@ -78,8 +78,12 @@ void Engine::SortOut(Side side) {
     reader(side).close();
     // Only lines that exist are read: an empty file or a lone title line
     // gives no entry and no end-of-data message.
-    if (s.titleLine && sideHasMoreLines(side))
+    std::vector<Text>& titles = titles_[sideIndex(side)];
+    titles.clear();
+    if (s.titleLine && sideHasMoreLines(side)) {
         RecGet(side);
+        titles.assign(FldBuf(side).begin() + 1, FldBuf(side).begin() + 1 + s.columns());
+    }
 
     KeyTable& entries = table(side);
     entries.reset(s.columns());

@@ -236,17 +236,35 @@ void Engine::showNextRecord() {
 }
 
 void Engine::showViewerRecord(Side side) {
+    showFieldLines(std::min(settings_.side(side).fields(), kMaxFields),
+                   [this, side](int i) -> std::u16string_view { return FldBuf(side)[i]; });
+}
+
+void Engine::showFieldLines(int fieldCount, const std::function<std::u16string_view(int)>& field) {
     std::vector<Text> lines;
-    const int fieldCount = std::min(settings_.side(side).fields(), kMaxFields);
     for (int i = 1; i <= fieldCount; ++i) {
         // The field number right-aligned in two characters.
         Text line(i < 10 ? 1 : 0, u' ');
         line += decimal(i);
         line += u": ";
-        line += FldBuf(side)[i];
+        line += field(i);
         lines.push_back(std::move(line));
     }
     window_.showRecordLines(lines);
+}
+
+void Engine::showEntry(size_t findingIndex) {
+    if (operationInProgress_ || findingIndex >= findings_.size())
+        return;
+    const Finding& f = findings_[findingIndex];
+    const Side side = f.mobileEntry ? Side::Mobile : Side::AddressBook;
+    const int entry = f.mobileEntry ? f.mobileEntry : f.addressEntry;
+    if (entry == 0)
+        return;
+    window_.selectViewerSide(side);
+    reader(side).close();
+    const KeyTable& entries = KeyTbl(side);
+    showFieldLines(entries.columns(), [&entries, entry](int i) { return entries.cell(entry, i); });
 }
 
 // --- Conversion table ---
@@ -259,6 +277,8 @@ void Engine::Command12_Click() {
                     saved.unencodable);
     else if (saved.result == SaveResult::CannotCreate)
         showMessage(u"機種依存文字ファイル（vormak.izn）が作成できません");
+    else
+        window_.showStatus(u"記憶しました");
 }
 
 void Engine::loadConversionTable() {

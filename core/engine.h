@@ -21,6 +21,7 @@
 
 #include <array>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -59,6 +60,10 @@ public:
     // --- Record viewer: next record, first record ---
     void Command5_Click();
     void Command6_Click();
+    // Shows the entry a result line names (for check 5 the mobile one) as the
+    // viewer shows a record; the viewer's buttons then start again at the top
+    // of that side's file.
+    void showEntry(size_t findingIndex);
 
     // --- Conversion table: "記憶", and loading it with the window ---
     void Command12_Click();
@@ -78,6 +83,9 @@ public:
     const KeyTable& KeyTbl(Side side) const { return tables_[sideIndex(side)]; }
     const FieldBuffer& FldBuf(Side side) const { return reader(side).fields(); }
     int RecCnt(Side side) const { return KeyTbl(side).count(); }
+    // The fields of a side's title line as the last check read it; empty when
+    // the side had none.
+    const std::vector<Text>& titleFields(Side side) const { return titles_[sideIndex(side)]; }
 
 private:
     // For the length of a check run or a result file output: busy pointer on,
@@ -144,6 +152,7 @@ private:
     void showFirstRecord();
     void showNextRecord();
     void showViewerRecord(Side side);
+    void showFieldLines(int fieldCount, const std::function<std::u16string_view(int)>& field);
 
     bool resultFileRefused(const std::string& path);
     std::optional<Text> titleLineForResult();
@@ -154,6 +163,7 @@ private:
     std::chrono::steady_clock::time_point lastYield_;
     std::array<SideReader, 2> readers_;
     std::array<KeyTable, 2> tables_;
+    std::array<std::vector<Text>, 2> titles_;
     Findings findings_;
     bool operationInProgress_ = false;
     // Set when a check finished, cleared when one was abandoned.

@@ -26,6 +26,10 @@ public:
     // Why the job could not be printed, as the user reads it; empty when
     // there is nothing more to say than that it failed.
     virtual std::u16string failureReason() const { return {}; }
+    // After a job was handed over: how many pages it had, and the printer
+    // (or file) it went to.
+    virtual int pageCount() const { return 0; }
+    virtual std::u16string destination() const { return {}; }
 };
 
 } // namespace vormak

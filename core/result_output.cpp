@@ -142,8 +142,12 @@ void Engine::Command9_Click() {
 // each, landscape A4 at 12 points. An empty list starts no job at all, so no
 // blank sheet comes out of the printer.
 void Engine::Command8_Click(Printer& printer) {
-    if (operationInProgress_ || findings_.empty())
+    if (operationInProgress_)
         return;
+    if (findings_.empty()) {
+        window_.showStatus(u"印刷する結果がありません");
+        return;
+    }
     printer.setPageProperty(kPageOrientation, kOrientationLandscape);
     printer.setPageProperty(kPagePaperSize, kPaperA4);
     printer.setFontSize(12);
@@ -153,7 +157,10 @@ void Engine::Command8_Click(Printer& printer) {
         if (const Text reason = printer.failureReason(); !reason.empty())
             window_.showStatus(reason);
         showMessage(u"印刷できません");
+        return;
     }
+    window_.showStatus(decimal(printer.pageCount()) + u"ページを " + printer.destination() +
+                       u" に印刷しました");
 }
 
 // "選択された部分を検索結果リストから削除": removes every selected line.

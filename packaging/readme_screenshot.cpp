@@ -3,6 +3,7 @@
 // the command line.
 
 #include "ui/form1.h"
+#include "ui/appearance.h"
 #include "ui/qt_translation.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     vormak::ui::installJapaneseQtTexts(app);
+    vormak::ui::useDesignedAppearance();
 
     vormak::ui::Form1 form;
     form.setMessagePresenter(std::make_unique<ReportingPresenter>());

@@ -12,6 +12,8 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(xvfb xauth poppler-utils clang clang-tidy clang-format libclang-rt-14-dev)
     # The end-to-end print: a CUPS scheduler with a PDF printer.
     packages+=(cups printer-driver-cups-pdf)
+    # The window's accessibility tree read over AT-SPI, on a D-Bus session of its own.
+    packages+=(at-spi2-core python3-pyatspi dbus-daemon)
 fi
 # The benchmarks compare with Miller on the same files.
 if [ "${1:-}" = "--bench" ]; then

@@ -58,6 +58,8 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
             p.setColor(QPalette::WindowText, kDarkRed);
             label->setPalette(p);
         }
+        if (row.flags & RightAligned)
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return label;
     }
     case ControlKind::TextBox: {
@@ -174,6 +176,8 @@ ControlMap createControls(QWidget* form) {
             w->setVisible(false);
         if (row.helpTopic)
             w->setProperty("helpTopic", row.helpTopic);
+        if (row.accessibleName)
+            w->setAccessibleName(fromUtf16(row.accessibleName));
         controls.emplace(row.name, w);
     }
     for (auto& [name, w] : controls)

@@ -64,6 +64,9 @@ struct ControlRow {
     FontRole font;
     unsigned flags;
     int helpTopic; // 0: none
+    // What a screen reader speaks; nullptr: the caption. Given to text boxes
+    // and lists, and where a caption repeats (side or frame first).
+    const char16_t* accessibleName = nullptr;
 };
 
 // Every control of the main window, containers before what they contain.

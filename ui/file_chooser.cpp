@@ -58,7 +58,8 @@ DialogFileChooser::DialogFileChooser(QWidget* parent) : dialog_(dialogWithoutSet
 
 DialogFileChooser::~DialogFileChooser() = default;
 
-std::optional<QString> DialogFileChooser::choose(const QString& title, FileUse use) {
+std::optional<QString> DialogFileChooser::choose(const QString& title, FileUse use,
+                                                 const QString& defaultSuffix) {
     const QPointer<QWidget> focus = QApplication::focusWidget();
     QWidget* window = dialog_->parentWidget() ? dialog_->parentWidget()->window() : nullptr;
     const auto restore = qScopeGuard([&] {
@@ -66,6 +67,7 @@ std::optional<QString> DialogFileChooser::choose(const QString& title, FileUse u
             giveFocusBack(window, focus);
     });
     dialog_->setWindowTitle(title);
+    dialog_->setDefaultSuffix(defaultSuffix);
     dialog_->setFileMode(use == FileUse::Existing ? QFileDialog::ExistingFile
                                                   : QFileDialog::AnyFile);
     dialog_->selectNameFilter(fileFilters().front());

@@ -21,15 +21,18 @@ enum class FileUse {
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
-    // The full path picked, or nothing when the user cancelled.
-    virtual std::optional<QString> choose(const QString& title, FileUse use) = 0;
+    // The full path picked, or nothing when the user cancelled. A name typed
+    // without an extension gets `defaultSuffix` ("csv"), unless that is empty.
+    virtual std::optional<QString> choose(const QString& title, FileUse use,
+                                          const QString& defaultSuffix) = 0;
 };
 
 class DialogFileChooser : public FileChooser {
 public:
     explicit DialogFileChooser(QWidget* parent);
     ~DialogFileChooser() override;
-    std::optional<QString> choose(const QString& title, FileUse use) override;
+    std::optional<QString> choose(const QString& title, FileUse use,
+                                  const QString& defaultSuffix) override;
 
     // The dialog itself, for tests that look at its filters.
     QFileDialog& dialog() { return *dialog_; }

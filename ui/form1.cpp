@@ -1,29 +1,42 @@
 #include "ui/form1.h"
 
 #include "ui/file_drop.h"
+#include "ui/result_list.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScreen>
 #include <QShortcutEvent>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include <stdexcept>
 
 namespace vormak::ui {
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent), controls_(createControls(this)), adapter_(*this), engine_(adapter_),
-      presenter_(std::make_unique<MessageBoxPresenter>()),
+    : QWidget(parent), menuBar_(new QMenuBar(this)), client_(new QWidget(this)),
+      controls_(createControls(client_)), actions_(createMenus(*menuBar_, controls_)),
+      adapter_(*this), engine_(adapter_), presenter_(std::make_unique<MessageBoxPresenter>()),
       fileChooser_(std::make_unique<DialogFileChooser>(this)),
       pump_(std::make_unique<QtEventPump>()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf16(kWindowCaption));
     setFont(fontFor(FontRole::Normal));
-    setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    // The menu bar adds its height on top of the fixed client area.
+    menuBar_->setObjectName(QStringLiteral("MenuBar"));
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(client_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Tab order by the controls' tab indexes.
     std::vector<const ControlRow*> tabStops;
@@ -42,13 +55,18 @@ Form1::Form1(QWidget* parent)
         if (qobject_cast<QAbstractButton*>(widget))
             widget->installEventFilter(this);
 
+    // The caption writes its letter without an ampersand; the key is bound here.
+    control<QAbstractButton>("Command5")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_N));
+
     connectHandlers();
     connectPrintAndHelp(*this);
+    equipResultList(*this);
     for (Side side : kBothSides)
         acceptFileDrops(
             *control<QLineEdit>(indexed("ChkFile", side)), [this] { return locked_; },
             [this, side] { inspectFile(side); });
     acceptFileDrops(*control<QLineEdit>("KekkaFile"), [this] { return locked_; }, {});
+    layout->activate();
 }
 
 Form1::~Form1() {
@@ -68,6 +86,13 @@ QWidget* Form1::control(std::string_view name) const {
     auto it = controls_.find(name);
     if (it == controls_.end())
         throw std::out_of_range("no control named " + std::string(name));
+    return it->second;
+}
+
+QAction* Form1::action(std::string_view name) const {
+    auto it = actions_.find(name);
+    if (it == actions_.end())
+        throw std::out_of_range("no menu item named " + std::string(name));
     return it->second;
 }
 
@@ -133,6 +158,9 @@ void Form1::setOperationLocked(bool locked) {
     for (const ControlRow& row : controlTable())
         if (row.flags & LockedInOperation)
             control(row.name)->setEnabled(!locked);
+    for (QAction* action : findChildren<QAction*>())
+        if (action->property(kLockedInOperation).toBool())
+            action->setEnabled(!locked);
     if (!locked && focusBeforeLock_ && focusBeforeLock_->isEnabled() &&
         focusBeforeLock_->isVisible())
         focusBeforeLock_->setFocus(Qt::OtherFocusReason);

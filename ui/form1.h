@@ -7,6 +7,7 @@
 #include "ui/control_factory.h"
 #include "ui/event_pump.h"
 #include "ui/file_chooser.h"
+#include "ui/menu_bar.h"
 #include "ui/message_presenter.h"
 #include "ui/window_adapter.h"
 
@@ -18,6 +19,8 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+
+class QMenuBar;
 
 namespace vormak::ui {
 
@@ -38,6 +41,8 @@ public:
     template <class T> T* control(std::string_view name) const {
         return qobject_cast<T*>(control(name));
     }
+    // An item of the menu bar by its objectName: "FoldReadingsAction".
+    QAction* action(std::string_view name) const;
 
     // Runs `handler` when the button is clicked (or pressed through its access
     // key). A failure inside it becomes a message, never a crash.
@@ -69,8 +74,14 @@ private:
     void inspectFile(Side side);
     void browse(const char16_t* title, std::string_view target, FileUse use,
                 std::optional<Side> side);
+    void showFolds();
 
+    // The controls sit in the client area below the menu bar, where the
+    // control table places them.
+    QMenuBar* menuBar_;
+    QWidget* client_;
     ControlMap controls_;
+    ActionMap actions_;
     WindowAdapter adapter_;
     Engine engine_;
     std::unique_ptr<MessagePresenter> presenter_;
@@ -84,7 +95,7 @@ private:
 };
 
 // Connects the buttons whose handlers live with printing and help (Command8,
-// Command13, F1). Called once while the window is built.
+// Command13, F1, the version box). Called once while the window is built.
 void connectPrintAndHelp(Form1& form);
 
 } // namespace vormak::ui

@@ -2,6 +2,8 @@
 
 #include "ui/form1.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -37,10 +39,23 @@ void Form1::connectHandlers() {
                         runGuarded([&e, key] { e.ChkBoxUp(key); });
                 });
     }
+    for (const char* name : {"FoldReadingsAction", "FoldNumbersAction"})
+        connect(action(name), &QAction::toggled, this, [this] { showFolds(); });
     // The other format reads the file differently: inspect it again.
     for (Side side : kBothSides)
         connect(control<QRadioButton>(indexed("CsvOpt", side)), &QRadioButton::toggled, this,
                 [this, side] { inspectFile(side); });
+}
+
+// The folds of the option menu that are on, named beside frame ③.
+void Form1::showFolds() {
+    const Settings s = adapter_.settings();
+    QStringList on;
+    if (s.foldReadings)
+        on.push_back(QStringLiteral(u"読み揃え"));
+    if (s.foldNumbers)
+        on.push_back(QStringLiteral(u"番号揃え"));
+    control<QLabel>("FoldIndicator")->setText(on.join(u' '));
 }
 
 void Form1::load() {
@@ -54,7 +69,12 @@ void Form1::inspectFile(Side side) {
 
 void Form1::browse(const char16_t* title, std::string_view target, FileUse use,
                    std::optional<Side> side) {
-    const std::optional<QString> path = fileChooser_->choose(QString::fromUtf16(title), use);
+    // A result file named without an extension gets the one of its format.
+    QString suffix;
+    if (use == FileUse::New)
+        suffix = QLatin1String(adapter_.settings().result.commaSeparated ? "csv" : "txt");
+    const std::optional<QString> path =
+        fileChooser_->choose(QString::fromUtf16(title), use, suffix);
     if (!path)
         return;
     control<QLineEdit>(target)->setText(*path);

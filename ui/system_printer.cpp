@@ -1,5 +1,6 @@
 #include "ui/system_printer.h"
 
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
@@ -112,6 +113,7 @@ bool SystemPrinter::begin() {
     ascent_ = metrics.ascent();
     pageHeight_ = printer_->pageLayout().paintRectPixels(printer_->resolution()).height();
     lineTop_ = 0;
+    pages_ = 1;
     return true;
 }
 
@@ -124,6 +126,7 @@ void SystemPrinter::printLine(std::u16string_view line) {
     }
     if (lineTop_ > 0 && lineTop_ + lineHeight_ > pageHeight_) {
         printer_->newPage();
+        ++pages_;
         lineTop_ = 0;
     }
     // One printed line per line, never wrapped: what does not fit the width is cut off.
@@ -151,6 +154,11 @@ bool SystemPrinter::endDocument() {
         return fail(QStringLiteral(u"プリンタがジョブを受け付けません: ") +
                     QString::fromUtf8(cupsLastErrorString()));
     return true;
+}
+
+std::u16string SystemPrinter::destination() const {
+    const QString name = pdfPath_.isEmpty() ? destination_ : QFileInfo(pdfPath_).fileName();
+    return name.toStdU16String();
 }
 
 } // namespace vormak::ui

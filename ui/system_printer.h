@@ -34,6 +34,9 @@ public:
     void printLine(std::u16string_view line) override;
     bool endDocument() override;
     std::u16string failureReason() const override;
+    int pageCount() const override { return pages_; }
+    // The default printer's name, or the PDF file's name.
+    std::u16string destination() const override;
 
 private:
     bool begin();
@@ -51,6 +54,7 @@ private:
     double lineHeight_ = 0;
     double ascent_ = 0;
     double pageHeight_ = 0;
+    int pages_ = 0;
     bool failed_ = false;
     QString failureReason_;
 };

@@ -3,6 +3,7 @@
 #include "ui/form1.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,6 +55,8 @@ Settings WindowAdapter::settings() const {
     s.key = isOn("KanaNameHikaku") ? MatchKey::Name : MatchKey::Telephone;
     s.removeBlanks = isOn("SpcChk");
     s.removeHyphens = isOn("HifnChk");
+    s.foldReadings = form_.action("FoldReadingsAction")->isChecked();
+    s.foldNumbers = form_.action("FoldNumbersAction")->isChecked();
     for (int i = 0; i < kConversionPairs; ++i)
         s.conversion[i] = {textOf(indexed("FrMoji", i)), textOf(indexed("ToMoji", i))};
     constexpr std::string_view kChecks[5] = {"DblChkK", "DblChkJ", "KNonChk", "JNonChk",
@@ -127,6 +130,7 @@ void WindowAdapter::showRecordLines(const std::vector<Text>& lines) {
 
 void WindowAdapter::setFindingsVisible(bool visible) {
     form_.control("ChkLst")->setVisible(visible);
+    form_.control("FindingCount")->setVisible(visible);
 }
 
 void WindowAdapter::showFindings(const Findings& findings) {
@@ -145,6 +149,7 @@ void WindowAdapter::showFindings(const Findings& findings) {
     list->addItems(lines);
     list->setUpdatesEnabled(true);
     list->verticalScrollBar()->setValue(scrolled);
+    form_.control<QLabel>("FindingCount")->setText(QStringLiteral(u"%1件").arg(findings.size()));
 }
 
 std::vector<size_t> WindowAdapter::selectedFindings() const {

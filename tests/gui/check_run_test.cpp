@@ -1,5 +1,5 @@
 // A whole check through the window, started from the keyboard: the commands
-// locked while it runs, the sorted result lines at its end.
+// and the menu's switches locked while it runs, the sorted result lines at its end.
 
 #include "form_fixture.h"
 
@@ -39,10 +39,19 @@ TEST_F(CheckRun, ACheckLocksTheCommandsAndEndsWithItsSortedResultLines) {
         for (const ControlRow& row : controlTable())
             if ((row.flags & LockedInOperation) && form.control(row.name)->isEnabled())
                 enabled.push_back(row.name);
+        for (const char* item : {"FoldReadingsAction", "FoldNumbersAction", "WriteResultAction"})
+            if (form.action(item)->isEnabled())
+                enabled.push_back(item);
         // A second start from inside the run meets a disabled button.
         click("Command3");
     };
     form.setEventPump(std::move(pump));
+    // A switch of the option menu reaches the settings and is shown by frame ③.
+    form.action("FoldNumbersAction")->trigger();
+    EXPECT_EQ(
+        std::pair(form.window().settings().foldReadings, form.window().settings().foldNumbers),
+        std::pair(false, true));
+    EXPECT_EQ(text("FoldIndicator"), u"番号揃え");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
 
     EXPECT_GT(yields, 3);
@@ -58,6 +67,7 @@ TEST_F(CheckRun, ACheckLocksTheCommandsAndEndsWithItsSortedResultLines) {
                      u"住所録:ｽｽﾞｷｲﾁﾛｳ）"}));
     for (const char* name : {"Command3", "Command9", "ChkFile(1)", "TelNoHikaku", "FrMoji(0)"})
         EXPECT_TRUE(form.control(name)->isEnabled()) << name;
+    EXPECT_TRUE(form.action("FoldNumbersAction")->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), form.control("Command3"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

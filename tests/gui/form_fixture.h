@@ -30,7 +30,7 @@ struct RecordingPresenter : MessagePresenter {
 };
 
 struct PreparedChooser : FileChooser {
-    std::optional<QString> choose(const QString& title, FileUse use) override {
+    std::optional<QString> choose(const QString& title, FileUse use, const QString&) override {
         asked.push_back({title, use});
         if (answers.empty())
             return std::nullopt;

@@ -1,6 +1,7 @@
 // The GUI tests drive the real window on Qt's offscreen platform, with Qt's
 // Japanese texts installed as the program installs them.
 
+#include "ui/appearance.h"
 #include "ui/qt_translation.h"
 
 #include <QApplication>
@@ -14,5 +15,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     vormak::ui::installJapaneseQtTexts(app);
+    vormak::ui::useDesignedAppearance();
     return RUN_ALL_TESTS();
 }

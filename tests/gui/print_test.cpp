@@ -98,9 +98,11 @@ TEST_F(Print, TheListFillsLandscapeA4PagesInOrder) {
     start();
     click("Command8");
     EXPECT_FALSE(QFileInfo::exists(pdf)) << "an empty list prints nothing";
+    EXPECT_EQ(text("JikkouMsg"), u"印刷する結果がありません");
     checkMissing(100);
     click("Command8");
     EXPECT_EQ(messageTexts(), Lines{});
+    EXPECT_EQ(text("JikkouMsg"), u"3ページを printed.pdf に印刷しました");
     ASSERT_EQ(pagesAndSize(pdf), "3 842 x 595");
     Lines printed;
     for (int page = 1; page <= 3; ++page) {
@@ -123,8 +125,9 @@ TEST_F(Print, APrinterThatFailsIsReported) {
 }
 
 // Printed on the system's default printer, as set up by the script.
-using PrintOnCups = ListedFindings;
-using PrintOnRefusingCups = ListedFindings;
+// On the system's default printer, as the script sets it up.
+class PrintOnCups : public ListedFindings {};
+using PrintOnRefusingCups = PrintOnCups;
 
 TEST_F(PrintOnCups, AJobOnTheDefaultPrinterArrivesWithTheLandscapePageCount) {
     const QString outFolder = qEnvironmentVariable("VORMAK_CUPS_OUTPUT");
