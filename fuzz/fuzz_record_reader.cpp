@@ -55,10 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(FieldCntGet(inputPath(), side.delimiter()) >= 0);
     engine.Command6_Click();
     SideReader reader;
-    check(reader.open(inputPath()));
+    const SideReader::Status opened = reader.open(inputPath(), side.delimiter());
+    check(opened == SideReader::Status::Record || opened == SideReader::Status::NotText);
     const ConversionTable conversion(window.controls.conversion);
     const RecordFormat format(side, window.controls, conversion);
-    for (int i = 0; i < reads && reader.read(format) == SideReader::Status::Record; ++i)
+    for (int i = 0; opened == SideReader::Status::Record && i < reads &&
+                    reader.read(format) == SideReader::Status::Record;
+         ++i)
         for (int field = 1; field <= kMaxFields; ++field)
             check(reader.fields()[field].find(u'"') == Text::npos);
     engine.Command5_Click();
