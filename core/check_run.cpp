@@ -3,12 +3,42 @@
 #include "core/engine.h"
 #include "core/validation.h"
 
+#include <atomic>
+#include <functional>
+#include <future>
+
 namespace vormak {
 
 namespace {
 
-constexpr std::u16string_view kTooManyRecords[2] = {u"携帯電話側 データが1000000件を超えています",
-                                                    u"住所録側 データが1000000件を超えています"};
+// The address book read beside the phone's side, on a thread of its own; the
+// run stops it (and waits for it) however it ends.
+class SideLoadBeside {
+public:
+    template <class Load> explicit SideLoadBeside(Load load) {
+        result_ = std::async(std::launch::async, [this, load] {
+            return load([this](int) {
+                if (stop_)
+                    throw Stopped{};
+            });
+        });
+    }
+    ~SideLoadBeside() {
+        stop_ = true;
+        if (result_.valid())
+            result_.wait();
+    }
+    SideLoadBeside(const SideLoadBeside&) = delete;
+    SideLoadBeside& operator=(const SideLoadBeside&) = delete;
+
+    SideReader::Status get() { return result_.get(); }
+
+    struct Stopped {};
+
+private:
+    std::atomic<bool> stop_{false};
+    std::future<SideReader::Status> result_;
+};
 
 } // namespace
 
@@ -46,9 +76,21 @@ void Engine::Command3_Click() {
             window_.showRecordCount(side, u" 0");
         }
         showProgress(u"携帯側ソート中！");
+        // Both sides are read at once; what the address book's reading has to
+        // say is said after the phone's side, as when one follows the other.
+        SideLoadBeside addressBook([this](const std::function<void(int)>& progress) {
+            try {
+                return loadSide(Side::AddressBook, progress);
+            } catch (const SideLoadBeside::Stopped&) {
+                return SideReader::Status::End;
+            }
+        });
         SortOut(Side::Mobile);
         showProgress(u"住所録側ソート中！");
-        SortOut(Side::AddressBook);
+        if (const auto status = addressBook.get(); status != SideReader::Status::Record)
+            refuseRead(Side::AddressBook, status);
+        window_.showRecordCount(Side::AddressBook,
+                                u" " + decimal(table(Side::AddressBook).count()));
         showProgress(u"突合わせ検査中！");
         ChkMain(1);
         window_.setFindingsVisible(true);
@@ -73,33 +115,42 @@ Engine::CheckedSide Engine::checkedSide(Side side, Encoding output) const {
     return {s.path, identify(toUtf8(s.path)), s.commaSeparated, s.titleLine, s.fieldCount, output};
 }
 
-void Engine::SortOut(Side side) {
+// Reads the side's records into its table and sorts them, touching nothing
+// of the window: it may run beside the other side's. `progress` hears the
+// running count and may throw to stop it.
+SideReader::Status Engine::loadSide(Side side, const std::function<void(int)>& progress) {
+    using Status = SideReader::Status;
     const SideSettings& s = settings_.side(side);
-    reader(side).close();
+    SideReader& file = reader(side);
+    file.close();
+    if (const Status opened = file.open(toUtf8(s.path), s.delimiter()); opened != Status::Record)
+        return opened;
+    const RecordFormat format(s, settings_, conversion_);
     // Only lines that exist are read: an empty file or a lone title line
     // gives no entry and no end-of-data message.
     std::vector<Text>& titles = titles_[sideIndex(side)];
     titles.clear();
-    if (s.titleLine && sideHasMoreLines(side)) {
-        RecGet(side);
-        titles.assign(FldBuf(side).begin() + 1, FldBuf(side).begin() + 1 + s.columns());
+    if (s.titleLine) {
+        Status title = file.peek();
+        if (title == Status::Record)
+            title = file.read(format);
+        if (title != Status::Record && title != Status::End)
+            return title;
+        titles.assign(file.fields().begin() + 1, file.fields().begin() + 1 + s.columns());
     }
 
     KeyTable& entries = table(side);
     entries.reset(s.columns());
-    const RecordFormat format(s, settings_, conversion_);
-    while (sideHasMoreLines(side)) {
+    for (Status next = file.peek(); next != Status::End; next = file.peek()) {
+        if (next != Status::Record)
+            return next;
         if (entries.count() == kMaxEntries)
-            abandonWith(kTooManyRecords[sideIndex(side)]);
-        if (readRecord(side, format) == SideReader::Status::End)
-            showMessage(u"データの上限に達しました");
-        entries.add(FldBuf(side));
-        if (dueForYield()) {
-            window_.showRecordCount(side, u" " + decimal(entries.count()));
-            yieldOrAbandon();
-        }
+            return Status::TooMany;
+        if (const Status read = file.read(format); read != Status::Record)
+            return read;
+        entries.add(file.fields());
+        progress(entries.count());
     }
-    window_.showRecordCount(side, u" " + decimal(entries.count()));
     const int name = s.name(), tel = s.tel();
     const KeyTable::SortKey byName{name, settings_.foldReadings ? foldReading : nullptr};
     const KeyTable::SortKey byTel{tel, settings_.foldNumbers ? foldNumber : nullptr};
@@ -107,6 +158,19 @@ void Engine::SortOut(Side side) {
         entries.sort(byName, byTel);
     else
         entries.sort(byTel, byName);
+    return Status::Record;
+}
+
+void Engine::SortOut(Side side) {
+    const auto status = loadSide(side, [this, side](int count) {
+        if (dueForYield()) {
+            window_.showRecordCount(side, u" " + decimal(count));
+            yieldOrAbandon();
+        }
+    });
+    if (status != SideReader::Status::Record)
+        refuseRead(side, status);
+    window_.showRecordCount(side, u" " + decimal(table(side).count()));
 }
 
 void Engine::ChkMain(int pass) {

@@ -88,14 +88,9 @@ void Engine::ChkBoxUp(MatchKey matchKey) {
 
 void Engine::openSideFile(Side side) {
     const SideSettings& s = settings_.side(side);
-    switch (reader(side).open(toUtf8(s.path), s.delimiter())) {
-    case SideReader::Status::CannotOpen:
-        abandonWith(kCannotOpen[sideIndex(side)]);
-    case SideReader::Status::NotText:
-        abandonWith(fileProblemText(FileProblem::NotText, side));
-    default:
-        break;
-    }
+    if (const auto status = reader(side).open(toUtf8(s.path), s.delimiter());
+        status != SideReader::Status::Record)
+        refuseRead(side, status);
 }
 
 bool Engine::sideHasMoreLines(Side side) {
@@ -111,6 +106,17 @@ bool Engine::sideHasMoreLines(Side side) {
 }
 
 void Engine::refuseRead(Side side, SideReader::Status status) {
+    switch (status) {
+    case SideReader::Status::CannotOpen:
+        abandonWith(kCannotOpen[sideIndex(side)]);
+    case SideReader::Status::NotText:
+        abandonWith(fileProblemText(FileProblem::NotText, side));
+    case SideReader::Status::TooMany:
+        abandonWith(side == Side::Mobile ? u"携帯電話側 データが1000000件を超えています"
+                                         : u"住所録側 データが1000000件を超えています");
+    default:
+        break;
+    }
     if (status == SideReader::Status::TooLong)
         abandonWith(reader(side).format().kind == FileFormat::Kind::VCard
                         ? kCardTooLarge[sideIndex(side)]

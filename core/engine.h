@@ -141,6 +141,7 @@ private:
     // Names the side's file that cannot be read on, and abandons.
     [[noreturn]] void refuseRead(Side side, SideReader::Status status);
 
+    SideReader::Status loadSide(Side side, const std::function<void(int)>& progress);
     void SortOut(Side side);
     void ChkMain(int pass);
 

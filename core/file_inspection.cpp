@@ -60,9 +60,10 @@ Text formatDescription(Side side, const FileFormat& format, const std::string& p
         int count = 0;
         while (file.next(record) == VCardReader::Status::Record)
             ++count;
-        const std::string version = file.versionSeen();
-        return out + u"vCard" + (version.empty() ? Text() : u" " + fromUtf8(version)) + u"、" +
-               decimal(count) + u"件";
+        out += u"vCard";
+        if (!file.versionSeen().empty())
+            (out += u' ') += fromUtf8(file.versionSeen());
+        return out + u"、" + decimal(count) + u"件";
     }
     static constexpr std::u16string_view kNames[] = {u"Shift-JIS",   u"EUC-JP",   u"UTF-8",
                                                      u"UTF-8 (BOM)", u"UTF-16LE", u"UTF-16BE"};

@@ -18,7 +18,7 @@ namespace vormak {
 
 class KeyTable {
 public:
-    // Empties the table; its entries will have `columns` fields (0 to 20).
+    // Empties the table; its entries will have `columns` fields (0 to 256).
     void reset(int columns);
     // Appends the buffer's fields 1..columns as the next entry.
     void add(const FieldBuffer& fields);

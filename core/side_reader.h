@@ -52,7 +52,8 @@ struct RecordFormat {
 
 class SideReader {
 public:
-    enum class Status { Record, End, CannotOpen, NotText, CannotRead, TooLong };
+    // TooMany: more records than a side may hold (the engine's count).
+    enum class Status { Record, End, CannotOpen, NotText, CannotRead, TooLong, TooMany };
 
     SideReader();
     ~SideReader();

@@ -92,9 +92,12 @@ std::optional<Encoding> detectEncoding(std::string_view sample, bool wholeFile) 
         return Encoding::Utf8;
     if (readsAsEucJp(sample))
         return Encoding::EucJp;
-    size_t fewest = nonAscii;
-    for (Encoding e : {Encoding::ShiftJis, Encoding::EucJp, Encoding::Utf8})
-        fewest = std::min(fewest, decodeSample(sample, e, wholeFile).undecodable);
+    // Text in some encoding: Shift-JIS, the most common, is tried first.
+    size_t fewest =
+        std::min(nonAscii, decodeSample(sample, Encoding::ShiftJis, wholeFile).undecodable);
+    for (Encoding e : {Encoding::EucJp, Encoding::Utf8})
+        if (tooDamaged(fewest, nonAscii))
+            fewest = std::min(fewest, decodeSample(sample, e, wholeFile).undecodable);
     if (tooDamaged(fewest, nonAscii))
         return std::nullopt;
     return Encoding::ShiftJis;
