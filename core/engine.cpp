@@ -204,23 +204,22 @@ void Engine::inspectIfChanged(Side side) {
 // --- Record viewer ---
 
 void Engine::Command5_Click() {
-    if (operationInProgress_)
-        return;
-    inspectIfChanged(window_.settings().viewerSide);
-    takeSettings();
-    try {
-        showNextRecord();
-    } catch (const OperationAbandoned&) {
-    }
+    viewerCommand(&Engine::showNextRecord);
 }
 
 void Engine::Command6_Click() {
+    viewerCommand(&Engine::showFirstRecord);
+}
+
+// A viewer command does nothing while an operation holds the input files; an
+// unreadable file has been reported and ends it, the list as it was.
+void Engine::viewerCommand(void (Engine::*show)()) {
     if (operationInProgress_)
         return;
     inspectIfChanged(window_.settings().viewerSide);
     takeSettings();
     try {
-        showFirstRecord();
+        (this->*show)();
     } catch (const OperationAbandoned&) {
     }
 }

@@ -150,6 +150,7 @@ private:
     // one last inspected, or that file changed on disk since.
     void inspectIfChanged(Side side);
 
+    void viewerCommand(void (Engine::*show)());
     void showFirstRecord();
     void showNextRecord();
     void showViewerRecord(Side side);

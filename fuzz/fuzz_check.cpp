@@ -235,10 +235,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const KeyTable& table = engine.KeyTbl(static_cast<Side>(side));
         const int n = table.count();
         check(n == static_cast<int>(rows[side].size()));
-        for (int e = 1; e <= kMaxEntries; ++e) {
+        for (int e = 1; e <= n + 3; ++e) {
             if (e <= n)
                 check(table.isPaired(e) == (model.mark(side, e) == u"*"));
-            for (int c = 0; c <= kMaxFields; ++c)
+            for (int c = 0; c <= kMaxFields + 1; ++c)
                 if (e > n || c > s.fields[side])
                     check(table.cell(e, c).empty());
         }
