@@ -31,6 +31,8 @@ void WholeCheck(benchmark::State& state) {
         engine.ChkFile_LostFocus(side);
         s = {s.path, true, true, u"20", u"2", u"3"};
     }
+    // 1: both comparison folds on.
+    window.controls.foldReadings = window.controls.foldNumbers = state.range(0) == 1;
 
     for (auto _ : state)
         engine.Command3_Click();
@@ -43,7 +45,13 @@ void WholeCheck(benchmark::State& state) {
     std::filesystem::remove_all(folder);
 }
 
-BENCHMARK(WholeCheck)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(WholeCheck)
+    ->ArgName("folds")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

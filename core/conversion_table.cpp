@@ -1,7 +1,7 @@
 #include "core/conversion_table.h"
-#include "core/cp932.h"
 #include "core/line_reader.h"
 #include "core/replacement_file.h"
+#include "core/text_encoding.h"
 
 namespace vormak {
 
@@ -95,10 +95,10 @@ ConversionSave saveConversionFile(const std::string& path,
             continue;
         content += u"\"" + from + u"\",\"" + trimmed(box.to) + u"\"\r\n";
     }
-    Text unencodable;
-    const std::string bytes = encodeCp932(content, &unencodable);
-    if (!unencodable.empty())
-        return {SaveResult::Unencodable, unencodable};
+    const EncodedText encoded = encodeText(content, Encoding::ShiftJis);
+    if (encoded.unencodable)
+        return {SaveResult::Unencodable, textOf(*encoded.unencodable)};
+    const std::string& bytes = encoded.bytes;
     ReplacementFile file(path);
     file.write(bytes);
     if (file.commit() != ReplacementFile::Result::Done)

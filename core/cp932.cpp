@@ -125,7 +125,7 @@ Cp932Block appendCp932(std::string_view bytes, bool last, std::u16string& out) {
     return block;
 }
 
-std::string encodeCp932(std::u16string_view text, std::u16string* unencodable) {
+std::string encodeCp932(std::u16string_view text) {
     std::string out;
     out.reserve(text.size() * 2);
     size_t i = 0;
@@ -151,8 +151,6 @@ std::string encodeCp932(std::u16string_view text, std::u16string* unencodable) {
             // A surrogate pair stands for one character.
             bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
                         text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-            if (unencodable && unencodable->empty())
-                unencodable->assign(text.substr(i, pair ? 2 : 1));
             i += pair ? 2 : 1;
         }
     }

@@ -3,8 +3,8 @@
 //
 // Reading never fails: a byte that does not start a valid character becomes
 // "・" (U+30FB) and decoding goes on with the next byte. Writing writes a
-// character that code page 932 cannot hold as "?"; callers that must not lose
-// one ask for the first such character and refuse to write.
+// character that code page 932 cannot hold as "?"; what must not lose one
+// writes through encodeText, which names it instead.
 
 #include <string>
 #include <string_view>
@@ -21,6 +21,6 @@ struct Cp932Block {
     size_t undecodable = 0; // of them, bytes that became "・"
 };
 Cp932Block appendCp932(std::string_view bytes, bool last, std::u16string& out);
-std::string encodeCp932(std::u16string_view text, std::u16string* unencodable = nullptr);
+std::string encodeCp932(std::u16string_view text);
 
 } // namespace vormak

@@ -72,12 +72,8 @@ ResultFileOutcome writeResultFile(const std::string& path, const ResultFileConte
             appendValue(line += delimiter, message, delimiter, content.quoteValues);
         line += u"\r\n";
         EncodedText encoded = encodeText(line, encoding);
-        if (encoded.unencodable) {
-            const char32_t c = *encoded.unencodable;
-            unencodable = c < 0x10000 ? Text(1, char16_t(c))
-                                      : Text{char16_t(0xD800 + ((c - 0x10000) >> 10)),
-                                             char16_t(0xDC00 + ((c - 0x10000) & 0x3FF))};
-        }
+        if (encoded.unencodable)
+            unencodable = textOf(*encoded.unencodable);
         bytes += encoded.bytes;
     };
     if (content.titleLine)

@@ -128,6 +128,13 @@ Text decimal(long value) {
     return Text(s.begin(), s.end());
 }
 
+Text textOf(char32_t c) {
+    if (c < 0x10000)
+        return Text(1, static_cast<char16_t>(c));
+    return {static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)),
+            static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF))};
+}
+
 std::string toUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -38,6 +38,9 @@ inline Text trimmed(std::u16string_view text) {
     return Text(trimmedView(text));
 }
 
+// One character, as one code unit or a surrogate pair.
+Text textOf(char32_t character);
+
 // Decimal digits of a whole number, no blanks ("12", "-3").
 Text decimal(long value);
 
