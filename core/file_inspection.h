@@ -3,6 +3,7 @@
 // fields its first line has (FieldCntGet), and in which of them a title names
 // the name and the telephone number (KeyItiGet).
 
+#include "core/file_identity.h"
 #include "core/side_reader.h"
 
 #include <optional>
@@ -33,15 +34,5 @@ Text fileProblemText(FileProblem problem, Side side);
 // titles taken for the name and the telephone number.
 Text formatDescription(Side side, const FileFormat& format, const std::string& path, int fieldCount,
                        const FieldBuffer& title, KeyPositions found);
-
-// A file as it is on disk: a replaced or rewritten file differs.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    long long modifiedNs = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
-std::optional<FileIdentity> identify(const std::string& path);
 
 } // namespace vormak

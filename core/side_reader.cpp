@@ -1,8 +1,13 @@
 #include "core/side_reader.h"
+#include "core/file_identity.h"
+#include "core/plain_file.h"
 #include "core/text_line_reader.h"
 #include "core/vcard_reader.h"
 
 #include <algorithm>
+#include <array>
+#include <mutex>
+#include <optional>
 
 namespace vormak {
 
@@ -27,7 +32,53 @@ void cleanField(Text& out, std::u16string_view raw, const ConversionTable& conve
 
 } // namespace
 
-FormatResult findFileFormat(const std::string& path, char16_t delimiter, FileFormat& format) {
+namespace {
+
+// What the last few files were found to be: a check, an inspection and the
+// viewer all ask about the same files, and the guess reads far into them. A
+// file counts as the same when its identity and its first bytes are (a file
+// rewritten at once may keep its size and time stamp).
+class FormatCache {
+public:
+    template <class Find>
+    FormatResult find(const std::string& path, char16_t delimiter, FileFormat& format, Find found) {
+        const auto identity = identify(path);
+        std::string start;
+        if (PlainFile file(path); !file.isOpen() || !file.read(start, 4096))
+            return found(format);
+        {
+            std::lock_guard lock(mutex_);
+            for (const auto& e : entries_)
+                if (e && identity && e->path == path && e->identity == *identity &&
+                    e->delimiter == delimiter && e->start == start) {
+                    format = e->format;
+                    return e->result;
+                }
+        }
+        const FormatResult result = found(format);
+        if (identity) {
+            std::lock_guard lock(mutex_);
+            entries_[next_++ % entries_.size()] =
+                Entry{path, *identity, std::move(start), delimiter, result, format};
+        }
+        return result;
+    }
+
+private:
+    struct Entry {
+        std::string path;
+        FileIdentity identity;
+        std::string start;
+        char16_t delimiter;
+        FormatResult result;
+        FileFormat format;
+    };
+    std::mutex mutex_;
+    std::array<std::optional<Entry>, 4> entries_;
+    size_t next_ = 0;
+};
+
+FormatResult guessFileFormat(const std::string& path, char16_t delimiter, FileFormat& format) {
     format = {};
     if (VCardReader::looksLikeVCard(path)) {
         format.kind = FileFormat::Kind::VCard;
@@ -49,6 +100,14 @@ FormatResult findFileFormat(const std::string& path, char16_t delimiter, FileFor
     }
     format.kind = classic ? FileFormat::Kind::Classic : FileFormat::Kind::Text;
     return FormatResult::Known;
+}
+
+} // namespace
+
+FormatResult findFileFormat(const std::string& path, char16_t delimiter, FileFormat& format) {
+    static FormatCache cache;
+    return cache.find(path, delimiter, format,
+                      [&](FileFormat& found) { return guessFileFormat(path, delimiter, found); });
 }
 
 RecordFormat::RecordFormat(const SideSettings& side, const Settings& settings,
