@@ -1,8 +1,8 @@
 // Starts the program: Qt's own Japanese texts, the window with its load
 // sequence, then the event loop until the window closes.
 
-#include "ui/form1.h"
 #include "ui/appearance.h"
+#include "ui/form1.h"
 #include "ui/qt_translation.h"
 
 #include <QApplication>

@@ -159,7 +159,8 @@ void Engine::ChkFile_LostFocus(Side side) {
     if (count == 0) {
         FileProblem problem = fileProblem(path);
         if (problem == FileProblem::None)
-            problem = FileProblem::Empty; // the first line is empty
+            problem = firstLineTooLong(path, s.delimiter()) ? FileProblem::LineTooLong
+                                                            : FileProblem::Empty;
         if (!problemShown_)
             statusBeforeProblem_ = window_.status();
         problemShown_ = side;

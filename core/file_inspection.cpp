@@ -51,6 +51,23 @@ int FieldCntGet(const std::string& path, char16_t delimiter) {
     return SideReader::fieldCountOf(line, delimiter);
 }
 
+bool firstLineTooLong(const std::string& path, char16_t delimiter) {
+    FileFormat format;
+    if (findFileFormat(path, delimiter, format) != FormatResult::Known)
+        return false;
+    if (format.kind == FileFormat::Kind::Classic) {
+        LineReader file(path);
+        Text line;
+        return file.readLine(line) == LineReader::Status::TooLong;
+    }
+    if (format.kind == FileFormat::Kind::Text) {
+        TextRecordReader file(path, format.encoding, format.lineEnds, delimiter);
+        std::vector<Text> fields;
+        return file.next(fields) == TextRecordReader::Status::TooLong;
+    }
+    return false;
+}
+
 Text formatDescription(Side side, const FileFormat& format, const std::string& path, int fieldCount,
                        const FieldBuffer& title, KeyPositions found) {
     Text out = side == Side::Mobile ? u"携帯側: " : u"住所録側: ";
@@ -121,6 +138,8 @@ Text fileProblemText(FileProblem problem, Side side) {
         return name + u"は空です";
     case FileProblem::NotText:
         return name + u"の形式が判別できません";
+    case FileProblem::LineTooLong:
+        return name + u"に長すぎる行があります";
     case FileProblem::None:
         break;
     }

@@ -25,9 +25,11 @@ struct KeyPositions {
 KeyPositions KeyItiGet(const FieldBuffer& title, int fieldCount);
 
 // Why a file gives no field count, for the message line.
-enum class FileProblem { None, NotFound, Folder, CannotOpen, Empty, NotText };
+enum class FileProblem { None, NotFound, Folder, CannotOpen, Empty, NotText, LineTooLong };
 FileProblem fileProblem(const std::string& path);
 Text fileProblemText(FileProblem problem, Side side);
+// True when the file's first line (or record) is longer than is read.
+bool firstLineTooLong(const std::string& path, char16_t delimiter);
 
 // What the inspection tells of a file the classic program could not read:
 // "携帯側: vCard 3.0、214件", or the encoding, line ends, field count and the

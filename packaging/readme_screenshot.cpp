@@ -2,8 +2,8 @@
 // of the README. Run in a folder that holds examples/; writes the PNG named on
 // the command line.
 
-#include "ui/form1.h"
 #include "ui/appearance.h"
+#include "ui/form1.h"
 #include "ui/qt_translation.h"
 
 #include <QApplication>
