@@ -1,16 +1,28 @@
 // The window as the user meets it: tab order, the captions that follow the
 // match key, the inspection of a file box the user leaves, the file dialog,
-// the record viewer.
+// the record viewer; files dropped on the path boxes; help topics; a whole
+// check started from the keyboard; the result list's keys, copy and
+// double-click, the names a screen reader speaks, the result file dialog.
 
 #include "form_fixture.h"
 
+#include "ui/control_table.h"
+#include "ui/help_window.h"
+#include "ui/result_list.h"
+
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QRadioButton>
 #include <QSettings>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QUrl>
 
 using namespace vormak;
 using namespace vormak::ui;
@@ -236,6 +248,237 @@ TEST_F(Window, CancelledFileDialogChangesNothing) {
     EXPECT_EQ((Lines{text("ChkFile(1)"), text("FieldCnt(1)"), text("KanaNameIti(1)"),
                      text("TelNoIti(1)")}),
               (Lines{u"/nowhere/old.csv", u"7", u"2", u"3"}));
+    EXPECT_EQ(messageTexts(), Lines{});
+}
+
+// Looks at the window from inside every yield of a running operation.
+struct WatchingPump : EventPump {
+    void processPendingEvents() override {
+        watch();
+        QCoreApplication::processEvents();
+    }
+    std::function<void()> watch;
+};
+
+using CheckRun = FormTest;
+
+// The mobile side is typed and the access key pressed at once: the inspection
+// that leaving the box owes runs before the check starts.
+TEST_F(CheckRun, ACheckLocksTheCommandsAndEndsWithItsSortedResultLines) {
+    start();
+    chooser->answers = {writeFile(QStringLiteral("j.csv"),
+                                  {u"氏名,電話番号", u"ﾔﾏﾀﾞ,111", u"ｽｽﾞｷｲﾁﾛｳ,333", u"ｻﾄｳ,999"})};
+    click("Command2");
+    type("ChkFile(1)", writeFile(QStringLiteral("k.csv"),
+                                 {u"氏名,電話番号", u"ﾔﾏﾀﾞ,111", u"ｻﾄｳ,222", u"ｽｽﾞｷ,333"}));
+    int yields = 0;
+    std::vector<std::string> enabled;
+    auto pump = std::make_unique<WatchingPump>();
+    pump->watch = [&] {
+        ++yields;
+        EXPECT_NE(QApplication::overrideCursor(), nullptr);
+        for (const ControlRow& row : controlTable())
+            if ((row.flags & LockedInOperation) && form.control(row.name)->isEnabled())
+                enabled.push_back(row.name);
+        for (const char* item : {"FoldReadingsAction", "FoldNumbersAction", "WriteResultAction"})
+            if (form.action(item)->isEnabled())
+                enabled.push_back(item);
+        // A second start from inside the run meets a disabled button.
+        click("Command3");
+    };
+    form.setEventPump(std::move(pump));
+    // A switch of the option menu reaches the settings and is shown by frame ③.
+    form.action("FoldNumbersAction")->trigger();
+    EXPECT_EQ(
+        std::pair(form.window().settings().foldReadings, form.window().settings().foldNumbers),
+        std::pair(false, true));
+    EXPECT_EQ(text("FoldIndicator"), u"番号揃え");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+
+    EXPECT_GT(yields, 3);
+    EXPECT_EQ(enabled, std::vector<std::string>{});
+    EXPECT_EQ(messageTexts(), Lines{});
+    EXPECT_EQ(text("JikkouMsg"), u"検 査 終 了");
+    EXPECT_EQ(text("DtCnt(1)"), u" 3");
+    EXPECT_TRUE(isShown("ChkLst"));
+    EXPECT_EQ(lines("ChkLst"),
+              (Lines{u"3:003   住所録側と同じ電話番号ﾃﾞｰﾀが携帯側にない （氏名=ｻﾄｳ、電話=999）",
+                     u"4:002   携帯側と同じ電話番号ﾃﾞｰﾀが住所録側にない  （氏名=ｻﾄｳ、電話=222）",
+                     u"5:003002携帯側と住所録側で氏名不一致 （電話番号=333、氏名 携帯:ｽｽﾞｷ "
+                     u"住所録:ｽｽﾞｷｲﾁﾛｳ）"}));
+    for (const char* name : {"Command3", "Command9", "ChkFile(1)", "TelNoHikaku", "FrMoji(0)"})
+        EXPECT_TRUE(form.control(name)->isEnabled()) << name;
+    EXPECT_TRUE(form.action("FoldNumbersAction")->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), form.control("Command3"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A path that arrived without the box losing the focus (as after a file
+// dialog closed with Enter), and a file rewritten since its inspection, are
+// inspected when the check starts: the check reads them with their own columns.
+TEST_F(CheckRun, AnUninspectedOrChangedFileIsInspectedBeforeTheCheck) {
+    start();
+    checkFiles({u"氏名,電話番号", u"ﾔﾏﾀﾞ,111"}, {u"氏名,電話番号", u"ﾔﾏﾀﾞ,111"});
+    ASSERT_EQ(lines("ChkLst"), Lines{});
+    setText("ChkFile(1)", writeFile(QStringLiteral("k2.csv"), {u"メモ,電話番号,氏名", u"x,222,ｻﾄｳ"})
+                              .toStdU16String());
+    writeFile(QStringLiteral("address.csv"), {u"電話,メモ,名前", u"111,y,ﾔﾏﾀﾞ"});
+    click("Command3");
+    EXPECT_EQ(messageTexts(), Lines{});
+    EXPECT_EQ((Lines{text("FieldCnt(1)"), text("KanaNameIti(1)"), text("TelNoIti(1)"),
+                     text("KanaNameIti(2)"), text("TelNoIti(2)")}),
+              (Lines{u"3", u"3", u"2", u"3", u"1"}));
+    EXPECT_EQ(lines("ChkLst"),
+              (Lines{u"3:001   住所録側と同じ電話番号ﾃﾞｰﾀが携帯側にない （氏名=ﾔﾏﾀﾞ、電話=111）",
+                     u"4:001   携帯側と同じ電話番号ﾃﾞｰﾀが住所録側にない  （氏名=ｻﾄｳ、電話=222）"}));
+}
+
+using Desktop = FormTest;
+
+TEST_F(Desktop, ResultListKeysCopyAndDoubleClick) {
+    start();
+    checkFiles({u"氏名,電話番号", u"ﾔﾏﾀﾞ,111", u"ｻﾄｳ,222", u"ｽｽﾞｷ,333"},
+               {u"氏名,電話番号", u"ﾔﾏﾀﾞ,111", u"ｽｽﾞｷｲﾁﾛｳ,333", u"ｻﾄｳ,999"});
+    auto* list = form.control<QListWidget>("ChkLst");
+    const Lines found = lines("ChkLst");
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(text("FindingCount"), u"3件");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(lines("ChkLst"), found) << "nothing selected, nothing removed";
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdU16String(),
+              found[0] + u"\n" + found[1] + u"\n" + found[2] + u"\n");
+
+    // The check-5 line names both records; a double-click shows the mobile one.
+    EXPECT_EQ(
+        recordsTip(form.engine(), 2),
+        q(u"<p style=\"white-space:pre\">携帯側 件番号3<br>氏名: ｽｽﾞｷ<br>電話番号: 333<br><br>"
+          u"住所録側 件番号2<br>氏名: ｽｽﾞｷｲﾁﾛｳ<br>電話番号: 333</p>"));
+    const QPoint line5 = list->visualItemRect(list->item(2)).center();
+    // Through the window, as a mouse sends it: press, release, press, double-click.
+    QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {},
+                       list->viewport()->mapTo(&form, line5));
+    EXPECT_TRUE(isOn("KeitaiDsp"));
+    EXPECT_EQ(lines("RecLst"), (Lines{u" 1: ｽｽﾞｷ", u" 2: 333"}));
+    click("Command5");
+    EXPECT_EQ(lines("RecLst"), (Lines{u" 1: 氏名", u" 2: 電話番号"}));
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line5);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(lines("ChkLst"), (Lines{found[0], found[1]}));
+    EXPECT_EQ(text("FindingCount"), u"2件");
+}
+
+TEST_F(Desktop, EveryFocusableControlHasASpokenNameOfItsOwn) {
+    form.load();
+    std::map<QString, QString> controlOf;
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        // An option out of the tab order still takes the focus by the arrow keys.
+        if (!(w->focusPolicy() & Qt::TabFocus) && !qobject_cast<QRadioButton*>(w))
+            continue;
+        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << w->objectName().toStdString();
+        EXPECT_TRUE(controlOf.emplace(name, w->objectName()).second) << name.toStdString();
+    }
+    EXPECT_EQ(controlOf[q(u"⑤　検査開始(G)")], QStringLiteral("Command3"));
+    EXPECT_EQ(controlOf[q(u"住所録側 TAB形式(TXT)")], QStringLiteral("TabOpt(2)"));
+}
+
+TEST_F(Desktop, AResultFileTypedWithoutExtensionGetsThatOfItsFormat) {
+    form.setFileChooser(std::make_unique<DialogFileChooser>(&form));
+    for (auto [row, format, typed, chosen] :
+         {std::tuple{"comma-separated", "KCsvOpt", "kekka", "kekka.csv"},
+          {"tab-separated", "KTabOpt", "kekka", "kekka.txt"},
+          {"own extension", "KCsvOpt", "kekka.dat", "kekka.dat"}}) {
+        SCOPED_TRACE(row);
+        setOn(format);
+        QTimer::singleShot(0, [&, typed = typed] {
+            auto* name = QApplication::activeModalWidget()->findChild<QLineEdit*>("fileNameEdit");
+            name->setText(dir.filePath(QString::fromLatin1(typed)));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        click("Command10");
+        EXPECT_EQ(text("KekkaFile"), dir.filePath(QString::fromLatin1(chosen)).toStdU16String());
+    }
+}
+
+class FileDrop : public FormTest {
+protected:
+    // Drags the files over the box and drops them there, as a file manager
+    // does; returns whether the box took the drop.
+    bool drop(std::string_view box, const QStringList& paths) {
+        QList<QUrl> urls;
+        for (const QString& p : paths)
+            urls.push_back(QUrl::fromLocalFile(p));
+        QMimeData data;
+        data.setUrls(urls); // file managers also offer the URLs as plain text
+        data.setText(urls.front().toString());
+        QWidget* target = form.control(box);
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+        return dropped.isAccepted();
+    }
+};
+
+// One local file is named and inspected at once; a folder, several files, or
+// anything while an operation runs is refused and changes nothing.
+TEST_F(FileDrop, OneFileDroppedOnAnInputBoxIsNamedAndInspected) {
+    start();
+    const QString a = writeFile(q(u"携帯.csv"), {u"名前,電話番号,メモ", u"ﾔﾏﾀﾞ,090-1,"});
+    const QString b = writeFile(QStringLiteral("b.csv"), {u"氏名,電話"});
+    EXPECT_FALSE(drop("ChkFile(1)", {dir.path()}));
+    EXPECT_FALSE(drop("ChkFile(1)", {a, b}));
+    form.setOperationLocked(true);
+    EXPECT_FALSE(drop("ChkFile(1)", {a}));
+    form.setOperationLocked(false);
+    EXPECT_EQ((Lines{text("ChkFile(1)"), text("FieldCnt(1)")}), (Lines{u"", u"0"}));
+
+    ASSERT_TRUE(drop("ChkFile(1)", {a}));
+    EXPECT_EQ((Lines{text("ChkFile(1)"), text("FieldCnt(1)"), text("KanaNameIti(1)"),
+                     text("TelNoIti(1)")}),
+              (Lines{a.toStdU16String(), u"3", u"1", u"2"}));
+    EXPECT_EQ(messageTexts(), Lines{});
+}
+
+using Help = FormTest;
+
+TEST_F(Help, TheHelpButtonAndF1ShowTheTopicOfTheControl) {
+    start();
+    HelpWindow* w = nullptr;
+    auto shownSection = [&] {
+        w = form.findChild<HelpWindow*>(QStringLiteral("HelpWindow"));
+        const QString section = w && w->isVisible() ? w->browser()->source().fragment() : QString();
+        if (w)
+            w->hide();
+        return section;
+    };
+    click("Command13");
+    ASSERT_EQ(shownSection(), QStringLiteral("contents"));
+    EXPECT_EQ(w->browser()->toPlainText().section(u'\n', 0, 0),
+              QStringLiteral("ソルベック V1.0a ヘルプ 目次"));
+    form.control("ChkLst")->setVisible(true);
+    const std::pair<const char*, const char*> cases[] = {
+        {"Command13", "topic1"},   {"ChkFile(1)", "topic4"}, {"TabOpt(2)", "topic4"},
+        {"TelNoHikaku", "topic5"}, {"HifnChk", "topic6"},    {"SubKeyErrChk", "topic7"},
+        {"Command3", "topic8"},    {"ChkLst", "topic9"},     {"Command11", "topic9"},
+        {"RecLst", "topic10"},     {"Command8", "topic11"},  {"KTabOpt", "topic12"},
+        {"KekkaFile", "topic12"},  {"ToMoji(3)", "topic13"}, {"Command4", "contents"},
+    };
+    for (const auto& [control, section] : cases) {
+        QWidget* focused = form.control(control);
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        focused->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(focused, Qt::Key_F1);
+        EXPECT_EQ(shownSection(), QString::fromLatin1(section)) << control;
+    }
     EXPECT_EQ(messageTexts(), Lines{});
 }
 
