@@ -104,7 +104,7 @@ TEST_F(Window, TabFollowsTheTabIndexesAndEntersAGroupOnItsSelectedOption) {
 // state of the check boxes.
 TEST_F(Window, MatchKeyChangesCaptionsButNotTheCheckBoxes) {
     start();
-    EXPECT_FALSE(isShown("ChkLst"));
+    EXPECT_TRUE(form.control("ChkLst")->isHidden());
     EXPECT_EQ(
         checkCaptions(),
         (Lines{u"1．携帯側の同一電話番号重複データ", u"2．住所録側の同一電話番号重複データ",
@@ -242,7 +242,7 @@ TEST_F(Window, CancelledFileDialogChangesNothing) {
                              {"FieldCnt(1)", u"7"},
                              {"KanaNameIti(1)", u"2"},
                              {"TelNoIti(1)", u"3"}})
-        setText(box, text);
+        setText(box, q(text));
     click("Command1");
     EXPECT_EQ(chooser->asked.at(0), std::pair(q(u"携帯側ファイル指定"), FileUse::Existing));
     EXPECT_EQ((Lines{text("ChkFile(1)"), text("FieldCnt(1)"), text("KanaNameIti(1)"),
@@ -300,7 +300,7 @@ TEST_F(CheckRun, ACheckLocksTheCommandsAndEndsWithItsSortedResultLines) {
     EXPECT_EQ(messageTexts(), Lines{});
     EXPECT_EQ(text("JikkouMsg"), u"検 査 終 了");
     EXPECT_EQ(text("DtCnt(1)"), u" 3");
-    EXPECT_TRUE(isShown("ChkLst"));
+    EXPECT_FALSE(form.control("ChkLst")->isHidden());
     EXPECT_EQ(lines("ChkLst"),
               (Lines{u"3:003   住所録側と同じ電話番号ﾃﾞｰﾀが携帯側にない （氏名=ｻﾄｳ、電話=999）",
                      u"4:002   携帯側と同じ電話番号ﾃﾞｰﾀが住所録側にない  （氏名=ｻﾄｳ、電話=222）",
@@ -320,8 +320,8 @@ TEST_F(CheckRun, AnUninspectedOrChangedFileIsInspectedBeforeTheCheck) {
     start();
     checkFiles({u"氏名,電話番号", u"ﾔﾏﾀﾞ,111"}, {u"氏名,電話番号", u"ﾔﾏﾀﾞ,111"});
     ASSERT_EQ(lines("ChkLst"), Lines{});
-    setText("ChkFile(1)", writeFile(QStringLiteral("k2.csv"), {u"メモ,電話番号,氏名", u"x,222,ｻﾄｳ"})
-                              .toStdU16String());
+    setText("ChkFile(1)",
+            writeFile(QStringLiteral("k2.csv"), {u"メモ,電話番号,氏名", u"x,222,ｻﾄｳ"}));
     writeFile(QStringLiteral("address.csv"), {u"電話,メモ,名前", u"111,y,ﾔﾏﾀﾞ"});
     click("Command3");
     EXPECT_EQ(messageTexts(), Lines{});
