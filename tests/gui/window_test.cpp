@@ -128,15 +128,6 @@ TEST_F(Window, MatchKeyChangesCaptionsButNotTheCheckBoxes) {
     EXPECT_EQ(found(2), (Lines{u"0", u"", u"4", u"title"}));
 }
 
-TEST_F(Window, TitleWordsAreFoundInQuotedTitlesAndNotInData) {
-    start();
-    enterAndLeave(2, writeFile(QStringLiteral("q.csv"), {u"\"電話\",\"姓名\""}));
-    EXPECT_EQ(found(2), (Lines{u"2", u"2", u"1", u"title"}));
-    EXPECT_TRUE(isOn("JyusyoDsp"));
-    enterAndLeave(2, writeFile(QStringLiteral("d.csv"), {u"name,tel", u"ﾔﾏﾀﾞ,0311"}));
-    EXPECT_EQ(found(2), (Lines{u"2", u"", u"", u"no title"}));
-}
-
 // A conversion box holds one character: of a paste in place of its text the
 // first character stays; what would make it longer is refused.
 TEST_F(Window, AConversionBoxTakesOneCharacter) {
