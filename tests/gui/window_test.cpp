@@ -33,16 +33,25 @@ class Window : public FormTest {
 protected:
     // Field count, name and telephone columns, title line.
     Lines found(int side) const {
-        Lines out;
-        for (const char* box : {"FieldCnt", "KanaNameIti", "TelNoIti"})
-            out.push_back(text(indexed(box, side)));
-        out.push_back(isOn(indexed("TitleChk", side)) ? u"title" : u"no title");
-        return out;
+        return {text(indexed("FieldCnt", side)), text(indexed("KanaNameIti", side)),
+                text(indexed("TelNoIti", side)),
+                isOn(indexed("TitleChk", side)) ? u"title" : u"no title"};
     }
-    // Types the path into the side's box and leaves it with Tab.
-    void enterAndLeave(int side, const QString& path) {
-        type(indexed("ChkFile", side), path);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    // Drags the files over the box and drops them there, as a file manager
+    // does; returns whether the box took the drop.
+    bool drop(std::string_view box, const QStringList& paths) {
+        QList<QUrl> urls;
+        for (const QString& p : paths)
+            urls.push_back(QUrl::fromLocalFile(p));
+        QMimeData data;
+        data.setUrls(urls); // file managers also offer the URLs as plain text
+        data.setText(urls.front().toString());
+        QDragEnterEvent enter({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent dropped({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.control(box), &enter);
+        if (enter.isAccepted()) // a drop refused on entering is not delivered
+            QApplication::sendEvent(form.control(box), &dropped);
+        return dropped.isAccepted();
     }
 };
 
@@ -165,14 +174,30 @@ TEST_F(Window, ViewerPagesEachSideToItsEnd) {
     EXPECT_EQ(lines("RecLst"), (Lines{u" 1: 氏名", u" 2: 電話"}));
 }
 
-// Enter in the file dialog while its name completion is open takes the
-// completed name and closes the dialog at once. The window has the focus again
-// afterwards, so leaving a path box still inspects its file.
-TEST_F(Window, FileDialogClosedFromItsCompletionGivesTheFocusBack) {
+// An input file named by the real dialog or by a drop is inspected at once.
+// In the dialog Escape changes nothing; Enter while its name completion is
+// open takes the completed name and closes the dialog at once, and the window
+// has the focus again, so leaving a path box still inspects its file. A result
+// file named without an extension gets that of its format. Qt leaves no
+// settings file behind. One local file is taken from a drop; a folder,
+// several files, or anything while an operation runs is refused.
+TEST_F(Window, FilesAreNamedByTheFileDialogOrByADrop) {
     start();
     auto dialogChooser = std::make_unique<DialogFileChooser>(&form);
     dialogChooser->dialog().setDirectory(dir.path());
     form.setFileChooser(std::move(dialogChooser));
+    setText("ChkFile(2)", QStringLiteral("/nowhere/old.csv"));
+    setText("FieldCnt(2)", QStringLiteral("7"));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), q(u"住所録側ファイル指定"));
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    click("Command2");
+    EXPECT_EQ(text("ChkFile(2)") + text("FieldCnt(2)"), u"/nowhere/old.csv7");
+
     const QString picked = writeFile(QStringLiteral("keitai.csv"), {u"氏名,電話"});
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -193,31 +218,41 @@ TEST_F(Window, FileDialogClosedFromItsCompletionGivesTheFocusBack) {
     });
     click("Command1");
     EXPECT_EQ(text("ChkFile(1)"), picked.toStdU16String());
+    EXPECT_EQ(found(1), (Lines{u"2", u"1", u"2", u"title"}));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    EXPECT_EQ(QApplication::focusWidget(), form.control("Command1"));
-    enterAndLeave(1, writeFile(QStringLiteral("a.csv"), {u"ﾌﾘｶﾞﾅ,氏名,電話番号"}));
+    EXPECT_EQ(focused(), "Command1");
+    type("ChkFile(1)", writeFile(QStringLiteral("a.csv"), {u"ﾌﾘｶﾞﾅ,氏名,電話番号"}));
+    QTest::keyClick(form.control("ChkFile(1)"), Qt::Key_Tab);
     EXPECT_EQ(found(1), (Lines{u"3", u"1", u"3", u"title"}));
-    // The dialog, gone, has left no settings file of Qt's behind.
+    for (auto [row, format, typed, chosen] :
+         {std::tuple{"comma-separated", "KCsvOpt", "kekka", "kekka.csv"},
+          {"tab-separated", "KTabOpt", "kekka", "kekka.txt"},
+          {"own extension", "KCsvOpt", "kekka.dat", "kekka.dat"}}) {
+        SCOPED_TRACE(row);
+        setOn(format);
+        QTimer::singleShot(0, [&, typed = typed] {
+            auto* name = QApplication::activeModalWidget()->findChild<QLineEdit*>("fileNameEdit");
+            name->setText(dir.filePath(QString::fromLatin1(typed)));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        click("Command10");
+        EXPECT_EQ(text("KekkaFile"), dir.filePath(QString::fromLatin1(chosen)).toStdU16String());
+    }
     form.setFileChooser(std::make_unique<PreparedChooser>());
     EXPECT_FALSE(
         QFileInfo::exists(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName()));
-}
 
-// A cancel leaves the path, field count and positions as they were: no
-// inspection runs.
-TEST_F(Window, CancelledFileDialogChangesNothing) {
-    form.load();
-    for (auto [box, text] : {std::pair{"ChkFile(1)", u"/nowhere/old.csv"},
-                             {"FieldCnt(1)", u"7"},
-                             {"KanaNameIti(1)", u"2"},
-                             {"TelNoIti(1)", u"3"}})
-        setText(box, q(text));
-    click("Command1");
-    EXPECT_EQ(chooser->asked.at(0), std::pair(q(u"携帯側ファイル指定"), FileUse::Existing));
-    EXPECT_EQ((Lines{text("ChkFile(1)"), text("FieldCnt(1)"), text("KanaNameIti(1)"),
-                     text("TelNoIti(1)")}),
-              (Lines{u"/nowhere/old.csv", u"7", u"2", u"3"}));
+    const QString a = writeFile(q(u"携帯.csv"), {u"名前,電話番号,メモ", u"ﾔﾏﾀﾞ,090-1,"});
+    for (const QStringList& refused : {QStringList{dir.path()}, QStringList{a, picked}})
+        EXPECT_FALSE(drop("ChkFile(2)", refused));
+    form.setOperationLocked(true);
+    EXPECT_FALSE(drop("ChkFile(2)", {a}));
+    form.setOperationLocked(false);
+    EXPECT_EQ(text("ChkFile(2)") + text("FieldCnt(2)"), u"/nowhere/old.csv7");
+    ASSERT_TRUE(drop("ChkFile(2)", {a}));
+    EXPECT_EQ(text("ChkFile(2)"), a.toStdU16String());
+    EXPECT_EQ(found(2), (Lines{u"3", u"1", u"2", u"title"}));
     EXPECT_EQ(messageTexts(), Lines{});
 }
 
@@ -339,67 +374,6 @@ TEST_F(Desktop, ResultListKeysCopyAndDoubleClick) {
     QTest::keyClick(list, Qt::Key_Delete);
     EXPECT_EQ(lines("ChkLst"), (Lines{found[0], found[1]}));
     EXPECT_EQ(text("FindingCount"), u"2件");
-}
-
-TEST_F(Desktop, AResultFileTypedWithoutExtensionGetsThatOfItsFormat) {
-    form.setFileChooser(std::make_unique<DialogFileChooser>(&form));
-    for (auto [row, format, typed, chosen] :
-         {std::tuple{"comma-separated", "KCsvOpt", "kekka", "kekka.csv"},
-          {"tab-separated", "KTabOpt", "kekka", "kekka.txt"},
-          {"own extension", "KCsvOpt", "kekka.dat", "kekka.dat"}}) {
-        SCOPED_TRACE(row);
-        setOn(format);
-        QTimer::singleShot(0, [&, typed = typed] {
-            auto* name = QApplication::activeModalWidget()->findChild<QLineEdit*>("fileNameEdit");
-            name->setText(dir.filePath(QString::fromLatin1(typed)));
-            QTest::keyClick(name, Qt::Key_Return);
-        });
-        click("Command10");
-        EXPECT_EQ(text("KekkaFile"), dir.filePath(QString::fromLatin1(chosen)).toStdU16String());
-    }
-}
-
-class FileDrop : public FormTest {
-protected:
-    // Drags the files over the box and drops them there, as a file manager
-    // does; returns whether the box took the drop.
-    bool drop(std::string_view box, const QStringList& paths) {
-        QList<QUrl> urls;
-        for (const QString& p : paths)
-            urls.push_back(QUrl::fromLocalFile(p));
-        QMimeData data;
-        data.setUrls(urls); // file managers also offer the URLs as plain text
-        data.setText(urls.front().toString());
-        QWidget* target = form.control(box);
-        const QPoint at = target->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &dropped);
-        return dropped.isAccepted();
-    }
-};
-
-// One local file is named and inspected at once; a folder, several files, or
-// anything while an operation runs is refused and changes nothing.
-TEST_F(FileDrop, OneFileDroppedOnAnInputBoxIsNamedAndInspected) {
-    start();
-    const QString a = writeFile(q(u"携帯.csv"), {u"名前,電話番号,メモ", u"ﾔﾏﾀﾞ,090-1,"});
-    const QString b = writeFile(QStringLiteral("b.csv"), {u"氏名,電話"});
-    EXPECT_FALSE(drop("ChkFile(1)", {dir.path()}));
-    EXPECT_FALSE(drop("ChkFile(1)", {a, b}));
-    form.setOperationLocked(true);
-    EXPECT_FALSE(drop("ChkFile(1)", {a}));
-    form.setOperationLocked(false);
-    EXPECT_EQ((Lines{text("ChkFile(1)"), text("FieldCnt(1)")}), (Lines{u"", u"0"}));
-
-    ASSERT_TRUE(drop("ChkFile(1)", {a}));
-    EXPECT_EQ((Lines{text("ChkFile(1)"), text("FieldCnt(1)"), text("KanaNameIti(1)"),
-                     text("TelNoIti(1)")}),
-              (Lines{a.toStdU16String(), u"3", u"1", u"2"}));
-    EXPECT_EQ(messageTexts(), Lines{});
 }
 
 using Help = FormTest;
