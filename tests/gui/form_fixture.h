@@ -83,11 +83,11 @@ protected:
 
     const Lines& messageTexts() const { return presenter->shown; }
 
+    // The lines of a list, in order (every line contains the empty text).
     Lines lines(std::string_view list) const {
         Lines out;
-        auto* box = form.control<QListWidget>(list);
-        for (int i = 0; i < box->count(); ++i)
-            out.push_back(box->item(i)->text().toStdU16String());
+        for (auto* line : form.control<QListWidget>(list)->findItems({}, Qt::MatchContains))
+            out.push_back(line->text().toStdU16String());
         return out;
     }
 

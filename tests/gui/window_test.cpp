@@ -1,8 +1,8 @@
-// The window as the user meets it: tab order, the captions that follow the
-// match key, the inspection of a file box the user leaves, the file dialog,
-// the record viewer; files dropped on the path boxes; help topics; a whole
-// check started from the keyboard; the result list's keys, copy and
-// double-click, the names a screen reader speaks, the result file dialog.
+// The window as the user meets it: tab order, the names a screen reader
+// speaks, the option groups' tab stop, the arrow keys, the one-character
+// boxes, the file dialog, files dropped from a file manager, the help topics;
+// a whole check started from the keyboard, locked while it runs, and the
+// result list's keys, copy and double-click into the viewer.
 
 #include "form_fixture.h"
 
@@ -16,14 +16,12 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QSettings>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 
-using namespace vormak;
 using namespace vormak::ui;
 using namespace vormak::ui::testing;
 
@@ -119,33 +117,23 @@ TEST_F(Window, TabFollowsTheTabIndexesIntoTheSelectedOptionOfAGroup) {
 // A conversion box holds one character: of a paste in place of its text the
 // first character stays; what would make it longer is refused.
 TEST_F(Window, AConversionBoxTakesOneCharacter) {
-    struct Row {
-        const char* name;
-        const char* box;
-        bool selectAll;
-        bool paste; // "鷗崎" from the clipboard, or "y" typed
-        std::u16string stays;
-    };
-    const Row rows[] = {
-        {"paste into an empty box", "FrMoji(1)", false, true, u"鷗"},
-        {"a character typed after the paste", "FrMoji(1)", false, false, u"鷗"},
-        {"paste over the whole text", "FrMoji(0)", true, true, u"鷗"},
-        {"paste after the character", "ToMoji(0)", false, true, u"崎"},
-        {"a second character typed", "ToMoji(0)", false, false, u"崎"},
-    };
+    // Name, box, the keys pressed in it (the clipboard holds "鷗崎"), what stays.
+    const std::tuple<const char*, const char*, QKeyCombination, QKeyCombination, std::u16string>
+        rows[] = {
+            {"paste into an empty box", "FrMoji(1)", Qt::Key_End, Qt::CTRL | Qt::Key_V, u"鷗"},
+            {"a character typed after the paste", "FrMoji(1)", Qt::Key_End, Qt::Key_Y, u"鷗"},
+            {"paste over the whole text", "FrMoji(0)", Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_V,
+             u"鷗"},
+            {"paste after the character", "ToMoji(0)", Qt::Key_End, Qt::CTRL | Qt::Key_V, u"崎"},
+        };
     start();
     QApplication::clipboard()->setText(QStringLiteral(u"鷗崎"));
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        QWidget* box = form.control(row.box);
-        box->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(box, row.selectAll ? Qt::Key_A : Qt::Key_End,
-                        row.selectAll ? Qt::ControlModifier : Qt::NoModifier);
-        if (row.paste)
-            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        else
-            QTest::keyClick(box, Qt::Key_Y);
-        EXPECT_EQ(text(row.box), row.stays);
+    for (const auto& [name, box, first, second, stays] : rows) {
+        SCOPED_TRACE(name);
+        form.control(box)->setFocus(Qt::MouseFocusReason);
+        for (QKeyCombination keys : {first, second})
+            QTest::keyClick(form.control(box), keys.key(), keys.keyboardModifiers());
+        EXPECT_EQ(text(box), stays);
     }
 }
 
@@ -229,6 +217,36 @@ TEST_F(Window, FilesAreNamedByTheFileDialogOrByADrop) {
     EXPECT_EQ(text("ChkFile(2)"), a.toStdU16String());
     EXPECT_EQ(found(2), (Lines{u"3", u"1", u"2", u"title"}));
     EXPECT_EQ(messageTexts(), Lines{});
+}
+
+// The help button and F1: each control opens the help at its own topic, or at
+// that of its nearest container.
+TEST_F(Window, TheHelpButtonAndF1ShowTheTopicOfTheControl) {
+    start();
+    click("Command13");
+    auto* help = form.findChild<HelpWindow*>(QStringLiteral("HelpWindow"));
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_EQ(help->browser()->source().fragment(), QStringLiteral("contents"));
+    EXPECT_EQ(help->browser()->toPlainText().section(u'\n', 0, 0),
+              QStringLiteral("ソルベック V1.0a ヘルプ 目次"));
+    form.control("ChkLst")->setVisible(true);
+    const std::pair<const char*, const char*> cases[] = {
+        {"Command13", "topic1"},   {"ChkFile(1)", "topic4"}, {"TabOpt(2)", "topic4"},
+        {"TelNoHikaku", "topic5"}, {"HifnChk", "topic6"},    {"SubKeyErrChk", "topic7"},
+        {"Command3", "topic8"},    {"ChkLst", "topic9"},     {"Command11", "topic9"},
+        {"RecLst", "topic10"},     {"Command8", "topic11"},  {"KTabOpt", "topic12"},
+        {"KekkaFile", "topic12"},  {"ToMoji(3)", "topic13"}, {"Command4", "contents"},
+    };
+    for (const auto& [control, section] : cases) {
+        help->hide();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.control(control)->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(form.control(control), Qt::Key_F1);
+        EXPECT_EQ(help->isVisible() ? help->browser()->source().fragment() : QString(),
+                  QString::fromLatin1(section))
+            << control;
+    }
 }
 
 using CheckRun = FormTest;
@@ -316,41 +334,6 @@ TEST_F(CheckRun, ACheckLocksTheCommandsAndEndsWithResultLinesToWorkOn) {
     QTest::keyClick(list, Qt::Key_Delete);
     EXPECT_EQ(lines("ChkLst"), (Lines{found[0], found[1]}));
     EXPECT_EQ(text("FindingCount"), u"2件");
-}
-
-using Help = FormTest;
-
-TEST_F(Help, TheHelpButtonAndF1ShowTheTopicOfTheControl) {
-    start();
-    HelpWindow* w = nullptr;
-    auto shownSection = [&] {
-        w = form.findChild<HelpWindow*>(QStringLiteral("HelpWindow"));
-        const QString section = w && w->isVisible() ? w->browser()->source().fragment() : QString();
-        if (w)
-            w->hide();
-        return section;
-    };
-    click("Command13");
-    ASSERT_EQ(shownSection(), QStringLiteral("contents"));
-    EXPECT_EQ(w->browser()->toPlainText().section(u'\n', 0, 0),
-              QStringLiteral("ソルベック V1.0a ヘルプ 目次"));
-    form.control("ChkLst")->setVisible(true);
-    const std::pair<const char*, const char*> cases[] = {
-        {"Command13", "topic1"},   {"ChkFile(1)", "topic4"}, {"TabOpt(2)", "topic4"},
-        {"TelNoHikaku", "topic5"}, {"HifnChk", "topic6"},    {"SubKeyErrChk", "topic7"},
-        {"Command3", "topic8"},    {"ChkLst", "topic9"},     {"Command11", "topic9"},
-        {"RecLst", "topic10"},     {"Command8", "topic11"},  {"KTabOpt", "topic12"},
-        {"KekkaFile", "topic12"},  {"ToMoji(3)", "topic13"}, {"Command4", "contents"},
-    };
-    for (const auto& [control, section] : cases) {
-        QWidget* focused = form.control(control);
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        focused->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(focused, Qt::Key_F1);
-        EXPECT_EQ(shownSection(), QString::fromLatin1(section)) << control;
-    }
-    EXPECT_EQ(messageTexts(), Lines{});
 }
 
 } // namespace
