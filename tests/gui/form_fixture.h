@@ -29,12 +29,10 @@ struct RecordingPresenter : MessagePresenter {
 
 // Answers the browse buttons with prepared names, then with a cancel.
 struct PreparedChooser : FileChooser {
-    std::optional<QString> choose(const QString& title, FileUse use, const QString&) override {
-        asked.push_back({title, use});
+    std::optional<QString> choose(const QString&, FileUse, const QString&) override {
         return answers.isEmpty() ? std::nullopt : std::optional(answers.takeFirst());
     }
     QStringList answers;
-    std::vector<std::pair<QString, FileUse>> asked;
 };
 
 // Runs `hook` in every yield of an operation, where the window handles the
