@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -16,30 +15,35 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <vector>
 
 namespace vormak::ui::testing {
 
 struct RecordingPresenter : MessagePresenter {
     MessageAnswer present(QWidget*, const MessageRequest& request) override {
-        shown.push_back(request);
+        shown.push_back(request.text.toStdU16String());
         return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
-    std::vector<MessageRequest> shown;
+    std::vector<std::u16string> shown;
 };
 
+// Answers the browse buttons with prepared names, then with a cancel.
 struct PreparedChooser : FileChooser {
-    std::optional<QString> choose(const QString& title, FileUse use, const QString&) override {
-        asked.push_back({title, use});
-        if (answers.empty())
-            return std::nullopt;
-        auto a = answers.front();
-        answers.pop_front();
-        return a;
+    std::optional<QString> choose(const QString&, FileUse, const QString&) override {
+        return answers.isEmpty() ? std::nullopt : std::optional(answers.takeFirst());
     }
-    std::deque<std::optional<QString>> answers;
-    std::vector<std::pair<QString, FileUse>> asked;
+    QStringList answers;
+};
+
+// Runs `hook` in every yield of an operation, where the window handles the
+// user's events.
+struct HookedPump : EventPump {
+    void processPendingEvents() override {
+        if (hook)
+            hook();
+        QCoreApplication::processEvents();
+    }
+    std::function<void()> hook;
 };
 
 inline QString q(std::u16string_view text) {
@@ -53,6 +57,7 @@ protected:
     FormTest() {
         form.setMessagePresenter(std::unique_ptr<MessagePresenter>(presenter));
         form.setFileChooser(std::unique_ptr<FileChooser>(chooser));
+        form.setEventPump(std::unique_ptr<EventPump>(pump));
     }
 
     // Load, show and activate, so that the focus moves as on a desktop (it
@@ -70,45 +75,30 @@ protected:
         for (const auto& line : lines)
             bytes += encodeCp932(line) + "\r\n";
         QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes.c_str()) >= 0);
         return f.fileName();
     }
 
-    Lines messageTexts() const {
-        Lines out;
-        for (const auto& m : presenter->shown)
-            out.push_back(m.text.toStdU16String());
-        return out;
-    }
+    const Lines& messageTexts() const { return presenter->shown; }
 
+    // The lines of a list, in order (every line contains the empty text).
     Lines lines(std::string_view list) const {
         Lines out;
-        auto* box = form.control<QListWidget>(list);
-        for (int i = 0; i < box->count(); ++i)
-            out.push_back(box->item(i)->text().toStdU16String());
+        for (auto* line : form.control<QListWidget>(list)->findItems({}, Qt::MatchContains))
+            out.push_back(line->text().toStdU16String());
         return out;
     }
 
     // The text of a box, label or button.
     std::u16string text(std::string_view name) const {
-        QWidget* w = form.control(name);
-        if (auto* box = qobject_cast<QLineEdit*>(w))
-            return box->text().toStdU16String();
-        if (auto* label = qobject_cast<QLabel*>(w))
-            return label->text().toStdU16String();
-        return form.control<QAbstractButton>(name)->text().toStdU16String();
+        return form.control(name)->property("text").toString().toStdU16String();
     }
-    void setText(std::string_view box, std::u16string_view value) {
-        form.control<QLineEdit>(box)->setText(q(value));
+    void setText(std::string_view box, const QString& s) {
+        form.control(box)->setProperty("text", s);
     }
-    bool isOn(std::string_view button) const {
-        return form.control<QAbstractButton>(button)->isChecked();
-    }
-    void setOn(std::string_view button, bool on = true) {
-        form.control<QAbstractButton>(button)->setChecked(on);
-    }
-    bool isShown(std::string_view name) const { return !form.control(name)->isHidden(); }
+    bool isOn(std::string_view b) const { return form.control(b)->property("checked").toBool(); }
+    void setOn(std::string_view b, bool on = true) { form.control(b)->setProperty("checked", on); }
+    std::string focused() const { return QApplication::focusWidget()->objectName().toStdString(); }
 
     // Names both files as the browse buttons do, then runs a check.
     void checkFiles(const Lines& mobile, const Lines& address) {
@@ -121,20 +111,18 @@ protected:
 
     void click(std::string_view button) { QTest::mouseClick(form.control(button), Qt::LeftButton); }
 
-    // Types into a box as the user does: focus, select all, delete, type.
+    // Types into a box as the user does, in place of its text.
     void type(std::string_view box, const QString& text) {
-        QWidget* w = form.control(box);
-        w->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(w, Qt::Key_Delete);
-        for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        form.control(box)->setFocus(Qt::MouseFocusReason);
+        form.control<QLineEdit>(box)->clear();
+        QTest::keyClicks(form.control(box), text);
     }
 
     QTemporaryDir dir;
     Form1 form;
     RecordingPresenter* presenter = new RecordingPresenter;
     PreparedChooser* chooser = new PreparedChooser;
+    HookedPump* pump = new HookedPump;
 };
 
 } // namespace vormak::ui::testing
