@@ -1,5 +1,6 @@
-// The check: each side put in order, the two passes of the cross-check, and
-// a run as the start button drives it, down to the sample files.
+// A check run as the start button drives it: abandoned, on the sample
+// files, past 999 entries, with the folds. fuzz_check compares the sort and
+// the cross-check on small tables with a literal model of them.
 #include "core/cp932.h"
 #include "core/engine.h"
 #include "core/result_lines.h"
@@ -8,37 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 
 using namespace vormak;
 using namespace vormak::testing;
 
 namespace {
-
-TEST(KeyTable, SortsByKeyThenOtherItemAndEqualEntriesKeepTheirFileOrder) {
-    // Key, other item, name. Empty keys first, a prefix before its
-    // extensions, digits before letters, half-width katakana last.
-    const char16_t* rows[][3] = {{u"ｱ", u"", u"k"},   {u"ア", u"", u"K"},  {u"あ", u"", u"h"},
-                                 {u"AB", u"", u"ab"}, {u"A", u"2", u"a2"}, {u"A", u"1", u"a1"},
-                                 {u"1", u"", u"1"},   {u"", u"", u"e"},    {u"A", u"1", u"a1b"},
-                                 {u"ｱｱ", u"", u"kk"}};
-    KeyTable table;
-    table.reset(3);
-    for (const auto& row : rows)
-        table.add({u"", row[0], row[1], row[2]});
-    // Enough equal entries that an unstable sort would mix them up.
-    Text equal;
-    for (int i = 0; i < 20; ++i) {
-        table.add({u"", u"B", u"", u"b" + decimal(i)});
-        equal += u"b" + decimal(i) + u" ";
-    }
-    table.sort({1}, {2});
-    Text order;
-    for (int e = 1; e <= table.count(); ++e)
-        order += Text(table.cell(e, 3)) + u" ";
-    EXPECT_EQ(order, u"e 1 a1 a1b a2 ab " + equal + u"h K k kk ");
-}
 
 class Check : public ::testing::Test {
 protected:
@@ -69,48 +45,7 @@ protected:
         EXPECT_EQ(window.listed(), shown);
         return lines;
     }
-    // "*" for a paired entry, "." for the others; the sides apart by "|".
-    Text marks() const {
-        Text out;
-        for (Side side : kBothSides)
-            for (int e = 1; e <= engine.RecCnt(side); ++e)
-                out += Text(side == Side::AddressBook && e == 1 ? u"|" : u"") +
-                       (engine.KeyTbl(side).isPaired(e) ? u"*" : u".");
-        return out;
-    }
 };
-
-// The texts of the lines: the sample files below, and fuzz_check's model.
-TEST_F(Check, CrossCheckReportsWhatThePairingLeaves) {
-    // Name, the numbers of the checks on, both files, the lines' starts, the marks.
-    const std::tuple<const char*, const char*, Text, Text, Text, Text> cases[] = {
-        {"pairs are marked with every check off", "", u"A,1\rB,2", u"A,1\rC,3", u"", u"*.|*."},
-        {"same key, other items differ: paired in sorted order", "12345", u"A,y\rA,x", u"A,z\rA,w",
-         u"5:001001|5:002002|", u"..|.."},
-        {"a twin paired elsewhere leaves a missing entry", "12345", u"A,x\rA,y", u"A,y", u"4:001|",
-         u".*|*"},
-        {"a duplicate inherits its twin's mark", "14", u"A,1\rA,1", u"A,1", u"1:002|", u"**|*"},
-        {"without the duplicate check a twin nearby is no miss", "4", u"A,1\rA,1", u"A,1", u"",
-         u"*.|*"},
-        {"an entry left after a mismatch is missing", "35", u"A,x", u"A,y\rA,z", u"3:002|5:001001|",
-         u".|.."},
-        {"all but the first of a run are duplicates", "12345", u"Q,7", u"Q,7\rQ,7\rQ,7",
-         u"2:002|2:003|", u"*|***"},
-        {"an empty side leaves the other's entries missing", "12345", u"", u",5\rB,6",
-         u"3:001|3:002|", u"|.."},
-    };
-    for (const auto& [name, checks, mobile, addressBook, starts, marked] : cases) {
-        SCOPED_TRACE(name);
-        useFiles(mobile, addressBook);
-        window.controls.key = MatchKey::Name;
-        for (int i = 0; i < 5; ++i)
-            window.controls.checks[i] = std::strchr(checks, '1' + i) != nullptr;
-        EXPECT_EQ(run(true), starts);
-        EXPECT_EQ(marks(), marked);
-        EXPECT_EQ(window.shownMessages() + window.statusLine, u"検 査 終 了");
-        EXPECT_FALSE(window.busy || window.locked || !window.findingsVisible);
-    }
-}
 
 TEST_F(Check, AnAbandonedRunEmptiesTheListAndReleasesTheWindow) {
     Text tooMany;
