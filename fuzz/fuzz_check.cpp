@@ -19,78 +19,66 @@ using namespace vormak::testing;
 
 namespace {
 
-using Row = std::vector<Text>; // fields 1..F at indices 1..F
-using Rows = std::array<std::vector<Row>, 3>;
+using Row = std::vector<Text>;                // [0] the mark, "*" once paired; fields 1..F at 1..F
+using Rows = std::array<std::vector<Row>, 3>; // sides 1 and 2
 
 // Few distinct values, so that keys and other items collide often.
 const Text kNames[] = {u"", u"ｱ", u"ア", u"あ", u"A", u"ｱｲ", u"崎"};
 const Text kTels[] = {u"", u"0", u"01", u"1", u"10", u"090"};
 
-struct CheckSettings {
-    int fields[3]{}, name[3]{}, tel[3]{};
-    bool nameIsKey = false;
-    bool checks[6]{}; // 1..5
-};
-
 // The check as it reads when followed step by step; sides and checks count
 // from 1.
-class Model {
-public:
+struct Model {
+    bool nameIsKey = false, checks[6]{};
+    int fields[3]{}, name[3]{}, tel[3]{};
+    Rows t; // each side's entries
     std::vector<Text> lines;
-    std::array<std::vector<bool>, 3> marks;
 
-    Model(const CheckSettings& s, const Rows& rows) : s_(s) {
-        for (int side = 1; side <= 2; ++side) {
-            const int k = key_[side] = s.nameIsKey ? s.name[side] : s.tel[side];
-            const int o = other_[side] = s.nameIsKey ? s.tel[side] : s.name[side];
-            for (const Row& r : rows[side]) {
-                auto& t = table_[side];
-                t.insert(std::find_if(t.begin(), t.end(),
-                                      [&](const Row& e) {
-                                          return r[k] < e[k] || (r[k] == e[k] && r[o] < e[o]);
-                                      }),
-                         r);
-                marks[side].push_back(false);
-            }
+    void run(const Rows& rows) {
+        for (int s = 1; s <= 2; ++s) {
+            key_[s] = nameIsKey ? name[s] : tel[s];
+            other_[s] = nameIsKey ? tel[s] : name[s];
+            for (const Row& r : rows[s])
+                t[s].insert(
+                    std::find_if(t[s].begin(), t[s].end(),
+                                 [&](const Row& e) { return ordered(s, r) < ordered(s, e); }),
+                    r);
         }
         pass(1);
         lines.clear();
         pass(2);
         std::sort(lines.begin(), lines.end());
     }
-
-    const Text& cell(int side, int e, int column) const { return table_[side][e - 1][column]; }
+    Text& cell(int s, int e, int column) { return t[s][e - 1][column]; }
 
 private:
-    int count(int side) const { return static_cast<int>(table_[side].size()); }
-    bool current(int side) const { return p_[side] <= count(side); }
-    const Text& key(int side, int e) const { return cell(side, e, key_[side]); }
-    const Text& other(int side, int e) const { return cell(side, e, other_[side]); }
-    bool marked(int side, int e) const { return marks[side][e - 1]; }
-    void mark(int side, int e, bool on) { marks[side][e - 1] = on; }
+    int key_[3]{}, other_[3]{}, p_[3]{};
 
+    std::pair<Text, Text> ordered(int s, const Row& r) const { return {r[key_[s]], r[other_[s]]}; }
+    bool current(int s) const { return p_[s] <= static_cast<int>(t[s].size()); }
+    Text& key(int s, int e) { return cell(s, e, key_[s]); }
+    Text& other(int s, int e) { return cell(s, e, other_[s]); }
+    Text& mark(int s, int e) { return cell(s, e, 0); }
     static Text number(int n) { return Text(n < 10 ? u"00" : u"0") + decimal(n); } // n < 100
-    Text keyWord() const { return s_.nameIsKey ? u"氏名" : u"電話番号"; }
-    Text otherWord() const { return s_.nameIsKey ? u"電話番号" : u"氏名"; }
-    Text nameAndTel(int side, int e) const {
-        return u"（氏名=" + cell(side, e, s_.name[side]) + u"、電話=" +
-               cell(side, e, s_.tel[side]) + u"）";
+    Text word(bool ofKey) const { return ofKey == nameIsKey ? u"氏名" : u"電話番号"; }
+    Text nameAndTel(int s, int e) {
+        return u"（氏名=" + cell(s, e, name[s]) + u"、電話=" + cell(s, e, tel[s]) + u"）";
     }
 
-    void sideAdv(int side) {
-        const int e = ++p_[side];
-        if (e <= count(side) && key(side, e) == key(side, e - 1) &&
-            other(side, e) == other(side, e - 1) && s_.checks[side]) {
-            lines.push_back(decimal(side) + u":" + number(e) +
-                            (side == 1 ? u"   携帯側に" : u"   住所側に") + keyWord() +
-                            u"重複データあり " + nameAndTel(side, e));
-            mark(side, e, marked(side, e - 1));
+    void sideAdv(int s) {
+        const int e = ++p_[s];
+        if (current(s) && key(s, e) == key(s, e - 1) && other(s, e) == other(s, e - 1) &&
+            checks[s]) {
+            lines.push_back(decimal(s) + u":" + number(e) +
+                            (s == 1 ? u"   携帯側に" : u"   住所側に") + word(true) +
+                            u"重複データあり " + nameAndTel(s, e));
+            mark(s, e) = mark(s, e - 1);
         }
     }
 
-    bool nearFind(int s) const {
+    bool nearFind(int s) {
         const int u = 3 - s;
-        for (int j = std::max(1, p_[s] - 3); j <= std::min(p_[s] + 3, count(s)); ++j)
+        for (int j = std::max(1, p_[s] - 3); j <= std::min(p_[s] + 3, int(t[s].size())); ++j)
             if (key(s, j) == key(u, p_[u]) && other(s, j) == other(u, p_[u]))
                 return true;
         return false;
@@ -99,23 +87,22 @@ private:
     void pass(int n) {
         p_[1] = p_[2] = 1;
         while (current(1) || current(2)) {
-            if (n == 2 && current(1) && marked(1, p_[1])) {
+            const int a = p_[1], b = p_[2];
+            if (n == 2 && current(1) && mark(1, a) == u"*") {
                 sideAdv(1);
-            } else if (n == 2 && current(2) && marked(2, p_[2])) {
+            } else if (n == 2 && current(2) && mark(2, b) == u"*") {
                 sideAdv(2);
-            } else if (current(1) && current(2) && key(1, p_[1]) == key(2, p_[2])) {
-                const int a = p_[1], b = p_[2];
+            } else if (current(1) && current(2) && key(1, a) == key(2, b)) {
                 if (other(1, a) == other(2, b)) {
-                    mark(1, a, true);
-                    mark(2, b, true);
+                    mark(1, a) = mark(2, b) = u"*";
                     sideAdv(1);
                     sideAdv(2);
                     continue;
                 }
-                if (s_.checks[5])
+                if (checks[5])
                     lines.push_back(u"5:" + number(a) + number(b) + u"携帯側と住所録側で" +
-                                    otherWord() + u"不一致 （" + keyWord() + u"=" + key(2, b) +
-                                    u"、" + otherWord() + u" 携帯:" + other(1, a) + u" 住所録:" +
+                                    word(false) + u"不一致 （" + word(true) + u"=" + key(2, b) +
+                                    u"、" + word(false) + u" 携帯:" + other(1, a) + u" 住所録:" +
                                     other(2, b) + u"）");
                 if (n == 1) {
                     sideAdv(other(1, a) > other(2, b) ? 2 : 1);
@@ -123,48 +110,44 @@ private:
                     sideAdv(1);
                     sideAdv(2);
                 }
-            } else if (current(1) && (!current(2) || key(1, p_[1]) < key(2, p_[2]))) {
-                if (s_.checks[4] && !nearFind(2))
-                    lines.push_back(u"4:" + number(p_[1]) + u"   携帯側と同じ" + keyWord() +
-                                    u"ﾃﾞｰﾀが住所録側にない  " + nameAndTel(1, p_[1]));
+            } else if (current(1) && (!current(2) || key(1, a) < key(2, b))) {
+                if (checks[4] && !nearFind(2))
+                    lines.push_back(u"4:" + number(a) + u"   携帯側と同じ" + word(true) +
+                                    u"ﾃﾞｰﾀが住所録側にない  " + nameAndTel(1, a));
                 sideAdv(1);
             } else {
-                if (s_.checks[3] && !nearFind(1))
-                    lines.push_back(u"3:" + number(p_[2]) + u"   住所録側と同じ" + keyWord() +
-                                    u"ﾃﾞｰﾀが携帯側にない " + nameAndTel(2, p_[2]));
+                if (checks[3] && !nearFind(1))
+                    lines.push_back(u"3:" + number(b) + u"   住所録側と同じ" + word(true) +
+                                    u"ﾃﾞｰﾀが携帯側にない " + nameAndTel(2, b));
                 sideAdv(2);
             }
         }
     }
-
-    const CheckSettings& s_;
-    int key_[3]{}, other_[3]{}, p_[3]{};
-    Rows table_;
 };
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    CheckSettings s;
-    s.nameIsKey = in.ConsumeBool();
+    Model model;
+    model.nameIsKey = in.ConsumeBool();
     for (int c = 1; c <= 5; ++c)
-        s.checks[c] = in.ConsumeBool();
+        model.checks[c] = in.ConsumeBool();
     Rows rows;
     // The files named and inspected as on leaving their boxes, then the
     // settings typed in.
     FakeWindow window;
     Engine engine(window);
     for (int side = 1; side <= 2; ++side) {
-        const int fields = s.fields[side] = in.ConsumeIntegralInRange(1, 4);
-        s.name[side] = in.ConsumeIntegralInRange(1, fields);
-        s.tel[side] = in.ConsumeIntegralInRange(1, fields);
+        const int fields = model.fields[side] = in.ConsumeIntegralInRange(1, 4);
+        const int name = model.name[side] = in.ConsumeIntegralInRange(1, fields);
+        const int tel = model.tel[side] = in.ConsumeIntegralInRange(1, fields);
         std::string file;
         for (int r = in.ConsumeIntegralInRange(0, 40); r > 0; --r) {
             Row& row = rows[side].emplace_back(fields + 1);
             for (int f = 1; f <= fields; ++f) {
-                row[f] = f == s.tel[side] && f != s.name[side] ? in.PickValueInArray(kTels)
-                                                               : in.PickValueInArray(kNames);
+                row[f] = f == tel && f != name ? in.PickValueInArray(kTels)
+                                               : in.PickValueInArray(kNames);
                 file += (f > 1 ? "," : "") + encodeCp932(row[f]);
             }
             file += "\r\n";
@@ -172,15 +155,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         SideSettings& typed = window.controls.side(static_cast<Side>(side));
         typed.path = fromUtf8(writeScratch("side" + std::to_string(side) + ".csv", file));
         engine.ChkFile_LostFocus(static_cast<Side>(side));
-        typed = {typed.path,          true, false, decimal(fields), decimal(s.name[side]),
-                 decimal(s.tel[side])};
+        typed = {typed.path, true, false, decimal(fields), decimal(name), decimal(tel)};
     }
-    window.controls.key = s.nameIsKey ? MatchKey::Name : MatchKey::Telephone;
-    std::copy(s.checks + 1, s.checks + 6, window.controls.checks.begin());
+    window.controls.key = model.nameIsKey ? MatchKey::Name : MatchKey::Telephone;
+    std::copy(model.checks + 1, model.checks + 6, window.controls.checks.begin());
     window.messages.clear();
     engine.Command3_Click();
 
-    const Model model(s, rows);
+    model.run(rows);
     check(window.messages.empty() && window.statusLine == u"検 査 終 了");
     check(!window.busy && !window.locked && window.findingsVisible);
     check(window.findingLines == model.lines);
@@ -188,14 +170,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const KeyTable& table = engine.KeyTbl(static_cast<Side>(side));
         const int n = table.count();
         check(n == static_cast<int>(rows[side].size()));
-        for (int e = 1; e <= n; ++e)
-            check(table.isPaired(e) == model.marks[side][e - 1]);
-        // Every cell as the model sorted it, and nothing outside the table.
-        for (int e = 0; e <= n + 1; ++e)
+        // Every cell and mark as the model has them, and nothing outside the table.
+        for (int e = 0; e <= n + 1; ++e) {
+            const bool entry = e > 0 && e <= n;
+            check(!entry || table.isPaired(e) == (model.cell(side, e, 0) == u"*"));
             for (int c = 0; c <= kMaxFields + 1; ++c)
-                check(table.cell(e, c) == (e > 0 && e <= n && c > 0 && c <= s.fields[side]
-                                               ? model.cell(side, e, c)
-                                               : Text()));
+                check(
+                    table.cell(e, c) ==
+                    (entry && c > 0 && c <= model.fields[side] ? model.cell(side, e, c) : Text()));
+        }
     }
     return 0;
 }
