@@ -305,10 +305,9 @@ TEST(VCard, EachTelephoneNumberOfACardIsARecord) {
               "N:山田;太郎;;;\r\nTEL;VALUE=uri;TYPE=\"voice,cell\":tel:+81-90-1234-5678\r\n"),
          u"4.0 UTF-8\n山田 太郎||+81-90-1234-5678|voice・cell||\n"},
         {"UTF-16LE file, whatever CHARSET says",
-         "\xFF\xFE" + encodeText(u"BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=SHIFT_JIS:山田\r\n"
-                                 u"TEL:1\r\nEND:VCARD\r\n",
-                                 Encoding::Utf16Le)
-                          .bytes,
+         bytesOf(
+             u"BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=SHIFT_JIS:山田\r\nTEL:1\r\nEND:VCARD\r\n",
+             Encoding::Utf16Le),
          u"2.1 UTF-8\n山田||1|||\n"},
         {"stray END ignored, BEGIN without END starts the next card",
          "END:VCARD\r\nBEGIN:VCARD\r\nFN:A\r\nbegin:vcard\r\nFN:B\r\nTEL:2\r\nEND:VCARD\r\n"
