@@ -1,17 +1,25 @@
 // Reading what the user gives: numbers typed into boxes, the lines of an
 // input file and the fields of a record as they are cleaned on the way in;
 // the encodings and line ends of today's files, quoted CSV fields, and vCards
-// of versions 2.1, 3.0 and 4.0. fuzz_text_encoding and fuzz_vcard_reader add
-// what holds for any bytes; memory_bounds reads what is too large.
+// of versions 2.1, 3.0 and 4.0, and large files read in bounded memory.
+// fuzz_text_encoding and fuzz_vcard_reader add what holds for any bytes.
 #include "core/cp932.h"
+#include "core/engine.h"
 #include "core/line_reader.h"
 #include "core/quoted_fields.h"
 #include "core/side_reader.h"
 #include "core/text_encoding.h"
 #include "core/vcard_reader.h"
+#include "support/fake_window.h"
 #include "support/temp_files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
 
 using namespace vormak;
 using namespace vormak::testing;
@@ -268,13 +276,29 @@ TEST(QuotedFields, QuotesHoldDelimitersLineEndsAndQuotes) {
     }
 }
 
+// A vCard file as read: the version its cards give and the encoding of a
+// result file, then each record's fields joined by "|", "(too long)" for a
+// card refused.
+Text readCards(const std::string& path) {
+    VCardReader reader(path);
+    Text read;
+    std::vector<Text> record;
+    using enum VCardReader::Status;
+    for (VCardReader::Status s; (s = reader.next(record)) != End && s != Failed;) {
+        for (size_t f = 0; s == Record && f < record.size(); ++f)
+            read += (f ? u"|" : u"") + record[f];
+        read += s == TooLong ? u"(too long)\n" : u"\n";
+    }
+    return fromUtf8(reader.versionSeen()) +
+           (reader.resultEncoding() == Encoding::ShiftJis ? u" Shift-JIS\n" : u" UTF-8\n") + read;
+}
+
 std::string card(const std::string& version, const std::string& lines) {
     return "BEGIN:VCARD\r\nVERSION:" + version + "\r\n" + lines + "END:VCARD\r\n";
 }
 
 TEST(VCard, EachTelephoneNumberOfACardIsARecord) {
-    // Name, the file, and what is read: the version the cards give, the
-    // encoding of a result file, then each record's fields joined by "|".
+    // Name, the file, and what is read.
     const std::tuple<const char*, std::string, Text> cases[] = {
         {"2.1 quoted-printable Shift-JIS, soft line break inside a character",
          card("2.1",
@@ -317,19 +341,7 @@ TEST(VCard, EachTelephoneNumberOfACardIsARecord) {
     for (const auto& [name, file, expected] : cases) {
         SCOPED_TRACE(name);
         TempFolder folder;
-        VCardReader reader(toUtf8(folder.writeBytes("in.vcf", file)));
-        Text read;
-        std::vector<Text> record;
-        for (VCardReader::Status s; (s = reader.next(record)) == VCardReader::Status::Record;) {
-            for (size_t f = 0; f < record.size(); ++f)
-                read += (f ? u"|" : u"") + record[f];
-            read += u"\n";
-        }
-        EXPECT_EQ(
-            fromUtf8(reader.versionSeen()) +
-                (reader.resultEncoding() == Encoding::ShiftJis ? u" Shift-JIS\n" : u" UTF-8\n") +
-                read,
-            expected);
+        EXPECT_EQ(readCards(toUtf8(folder.writeBytes("in.vcf", file))), expected);
     }
 }
 
@@ -344,6 +356,94 @@ TEST(VCard, RecognisedByItsFirstLineThatIsNotBlank) {
         SCOPED_TRACE(name);
         EXPECT_EQ(VCardReader::looksLikeVCardStart(leading), vcard);
     }
+}
+
+long peakKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Runs the step in a fresh process of its own: it must hold, and grow the
+// peak resident size by at most `mib` MiB.
+void expectBounded(long mib, const std::function<bool()>& step) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const long start = peakKiB();
+            const bool held = step();
+            std::fprintf(stderr, "held: %d; grown by %ld KiB\n", held, peakKiB() - start);
+            std::exit(held && peakKiB() - start <= mib * 1024 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+// `head`, `mib` MiB of `fill` (zero bytes take no disk space), then `tail`.
+std::string makeFile(const std::string& path, const std::string& head, long long mib, char fill,
+                     const std::string& tail = "") {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const std::string block(fill ? 1 << 20 : 0, fill);
+    const off_t end = static_cast<off_t>(head.size()) + (mib << 20);
+    bool ok = fd >= 0 && ::write(fd, head.data(), head.size()) == ssize_t(head.size());
+    for (long long i = 0; ok && fill && i < mib; ++i)
+        ok = ::write(fd, block.data(), block.size()) == ssize_t(block.size());
+    ok = ok && ::ftruncate(fd, end) == 0 &&
+         ::pwrite(fd, tail.data(), tail.size(), end) == ssize_t(tail.size());
+    ::close(fd);
+    return ok ? path : throw std::runtime_error("cannot write " + path);
+}
+
+// 1 GiB without a line end, twice, and a 100 MB photo; a 2.1 card whose name
+// is not ASCII has the file's encoding judged on a second pass over it all.
+TEST(Memory, VCardsAreReadWithin16MiB) {
+    TempFolder folder;
+    const std::string cards = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:",
+                      next = "\r\nTEL:1\r\nEND:VCARD\r\n" + cards + "B\r\nTEL:2\r\nEND:VCARD\r\n";
+    const std::pair<std::string, Text> cases[] = {
+        {makeFile(toUtf8(folder.path("value.vcf")),
+                  "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:\x8E\x52\r\nNOTE:", 1024, 0),
+         u"2.1 Shift-JIS\n山|||||\n"},
+        {makeFile(toUtf8(folder.path("name.vcf")), cards, 1024, 0, next),
+         u"3.0 UTF-8\n(too long)\nB||2|||\n"},
+        {makeFile(toUtf8(folder.path("photo.vcf")), cards + "A\r\nPHOTO;ENCODING=b:", 100, 0, next),
+         u"3.0 UTF-8\nA||1|||\nB||2|||\n"},
+    };
+    for (const auto& [path, read] : cases) {
+        SCOPED_TRACE(path);
+        expectBounded(16,
+                      [&] { return VCardReader::looksLikeVCard(path) && readCards(path) == read; });
+    }
+}
+
+// A file picked by mistake, 256 MiB of letters without a line end, through
+// the field count, the inspection, the viewer and a check; 1 GiB of zero
+// bytes is no text at all.
+TEST(Memory, ALineWithoutEndIsRefusedWithin64MiB) {
+    TempFolder folder;
+    const std::string letters = makeFile(toUtf8(folder.path("letters.csv")), "", 256, 'a');
+    const std::string zeros = makeFile(toUtf8(folder.path("zeros.csv")), "", 1024, 0);
+    const Text small = folder.write("small.csv", u"a,1\r\nb,2\r\n");
+    expectBounded(64, [&] {
+        FakeWindow window;
+        Engine engine(window);
+        SideSettings& mobile = window.controls.side(Side::Mobile);
+        SideSettings& book = window.controls.side(Side::AddressBook);
+        mobile.path = fromUtf8(letters);
+        book.path = small;
+        engine.ChkFile_LostFocus(Side::Mobile);
+        engine.ChkFile_LostFocus(Side::AddressBook);
+        const bool quiet = mobile.fieldCount == u"0" && window.messages.empty();
+        // Counts and positions typed by hand, as a user would to force it.
+        mobile = {mobile.path, true, false, u"2", u"1", u"2"};
+        book = {book.path, true, false, u"2", u"1", u"2"};
+        window.controls.viewerSide = Side::Mobile;
+        engine.Command6_Click();
+        engine.Command3_Click();
+        const Text tooLong = u"携帯電話側ファイルに長すぎる行があります\n";
+        return quiet && fileProblem(zeros) == FileProblem::NotText &&
+               FieldCntGet(letters, u',') == 0 && window.shownMessages() == tooLong + tooLong &&
+               window.statusLine == u"検 査 中 止" && !window.busy && !window.locked;
+    });
 }
 
 } // namespace
