@@ -3,29 +3,12 @@
 // no more of them than the file has telephone lines and cards, none of them
 // over the card bound.
 #include "core/vcard_reader.h"
+#include "fuzz.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-#include <unistd.h>
-
 using namespace vormak;
-
-namespace {
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-std::string inputPath() {
-    static const std::string path = "fuzz-input-" + std::to_string(getpid()) + ".vcf";
-    return path;
-}
-
-} // namespace
+using namespace vormak::testing;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
@@ -34,15 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const size_t filler = in.ConsumeBool() ? 64 * 1024 - in.ConsumeIntegralInRange(0, 64) : 0;
     const std::string content = in.ConsumeRemainingBytesAsString();
     VCardReader::looksLikeVCardStart(content);
-    const std::string bytes =
-        (filler > 0 ? std::string(filler - 2, 'x') + "\r\n" : std::string()) + content;
+    const std::string bytes = (filler ? std::string(filler - 2, 'x') + "\r\n" : "") + content;
 
-    std::FILE* f = std::fopen(inputPath().c_str(), "wb");
-    check(f != nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-
-    VCardReader reader(inputPath());
+    VCardReader reader(writeScratch("input.vcf", bytes));
     check(reader.isOpen());
     std::vector<Text> record;
     size_t records = 0;
@@ -58,6 +35,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const Encoding result = reader.resultEncoding();
     check(result == Encoding::ShiftJis || result == Encoding::Utf8Bom);
-    std::remove(inputPath().c_str());
     return 0;
 }

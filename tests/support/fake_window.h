@@ -16,13 +16,6 @@
 
 namespace vormak::testing {
 
-struct ShownMessage {
-    Text text;
-    MessageButtons buttons;
-    MessageIcon icon;
-    Text title;
-};
-
 class FakeWindow : public Window {
 public:
     // The conversion boxes start with the pair the window starts with.
@@ -31,7 +24,6 @@ public:
     Settings controls;
     Text statusLine = u"①から④の順に指定して⑤を実行して下さい";
     std::array<Text, 2> recordCounts;
-    std::array<std::vector<InspectionResult>, 2> inspections;
     std::array<Text, 5> captions;
     std::vector<Text> recordLines;
     std::vector<Text> findingLines;
@@ -39,7 +31,7 @@ public:
     bool findingsVisible = true;
     bool busy = false;
     bool locked = false;
-    std::vector<ShownMessage> messages;
+    std::vector<Text> messages;
     // Answers to the coming messages; when none is left, Yes or OK.
     std::deque<MessageAnswer> answers;
     int yields = 0;
@@ -48,10 +40,15 @@ public:
     // Runs inside every yield, where the window would handle its events.
     std::function<void()> onYield;
 
-    // The texts of the messages shown, and the lines of the result list,
-    // each ended by "\n".
-    Text shownMessages() const;
-    Text listed() const;
+    // The messages shown, and the lines of the result list, each ended by "\n".
+    Text shownMessages() const { return joined(messages); }
+    Text listed() const { return joined(findingLines); }
+    static Text joined(const std::vector<Text>& lines) {
+        Text all;
+        for (const Text& line : lines)
+            all += line + u"\n";
+        return all;
+    }
 
     Settings settings() const override { return controls; }
     void showStatus(std::u16string_view text) override { statusLine = text; }
@@ -59,7 +56,13 @@ public:
     void showRecordCount(Side side, std::u16string_view count) override {
         recordCounts[sideIndex(side)] = count;
     }
-    void showInspection(Side side, const InspectionResult& result) override;
+    void showInspection(Side side, const InspectionResult& result) override {
+        SideSettings& s = controls.side(side);
+        s.fieldCount = result.fieldCount;
+        s.namePosition = result.namePosition;
+        s.telPosition = result.telPosition;
+        s.titleLine = result.titleLine.value_or(s.titleLine);
+    }
     void showCheckCaptions(std::span<const Text, 5> shown) override {
         std::copy(shown.begin(), shown.end(), captions.begin());
     }
@@ -70,15 +73,33 @@ public:
     void selectViewerSide(Side side) override { controls.viewerSide = side; }
     void showRecordLines(const std::vector<Text>& lines) override { recordLines = lines; }
     void setFindingsVisible(bool visible) override { findingsVisible = visible; }
-    void showFindings(const Findings& findings) override;
+    // The list is put in anew and, like a list widget's, loses its selection.
+    void showFindings(const Findings& findings) override {
+        findingLines.clear();
+        for (const Finding& f : findings)
+            findingLines.push_back(f.line);
+        selection.clear();
+    }
     std::vector<size_t> selectedFindings() const override {
         return {selection.begin(), selection.end()};
     }
-    MessageAnswer message(std::u16string_view text, MessageButtons buttons, MessageIcon icon,
-                          std::u16string_view title) override;
+    MessageAnswer message(std::u16string_view text, MessageButtons buttons, MessageIcon,
+                          std::u16string_view) override {
+        messages.emplace_back(text);
+        if (answers.empty())
+            return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     void setBusy(bool on) override { busy = on; }
     void setOperationLocked(bool on) override { locked = on; }
-    bool yield() override;
+    bool yield() override {
+        ++yields;
+        if (onYield)
+            onYield();
+        return yieldsBeforeClose < 0 || yields <= yieldsBeforeClose;
+    }
 };
 
 } // namespace vormak::testing
