@@ -192,26 +192,32 @@ void TextDecoder::decodeEucJp(std::string_view bytes, bool last, Text& out) {
     iconv_->reset();
     const char* in = bytes.data();
     size_t inLeft = bytes.size();
+    // No EUC-JP character gives more than one UTF-16 code unit: the block's
+    // room is made once, not again after every byte that cannot be read.
+    const size_t start = out.size();
+    out.resize(start + inLeft);
+    size_t used = start;
     while (inLeft > 0) {
-        // No EUC-JP character gives more than one UTF-16 code unit.
-        const size_t start = out.size();
-        out.resize(start + inLeft);
-        char* o = reinterpret_cast<char*>(out.data() + start);
-        size_t outLeft = inLeft * sizeof(char16_t);
+        char* o = reinterpret_cast<char*>(out.data() + used);
+        size_t outLeft = (out.size() - used) * sizeof(char16_t);
+        const size_t room = outLeft;
         const int error = iconv_->convert(in, inLeft, o, outLeft);
-        out.resize(out.size() - outLeft / sizeof(char16_t));
+        used += (room - outLeft) / sizeof(char16_t);
+        if (error == E2BIG)
+            out.resize(out.size() + inLeft + 1);
         if (error == 0 || error == E2BIG)
             continue;
         if (error == EINVAL && !last) {
             pending_.assign(in, inLeft);
-            return;
+            break;
         }
-        out.push_back(kUndecodable);
+        out[used++] = kUndecodable;
         ++undecodable_;
         ++in;
         --inLeft;
         iconv_->reset();
     }
+    out.resize(used);
 }
 
 Text decodeText(std::string_view bytes, Encoding encoding) {

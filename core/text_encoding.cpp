@@ -90,7 +90,9 @@ std::optional<Encoding> detectEncoding(std::string_view sample, bool wholeFile) 
     // Valid UTF-8 in the shortest form.
     if (decodeSample(sample, Encoding::Utf8, wholeFile).undecodable == 0)
         return Encoding::Utf8;
-    if (readsAsEucJp(sample))
+    // Only a sample that is valid EUC-JP can be EUC-JP; the detector, far
+    // slower, then tells it from Shift-JIS that happens to read as both.
+    if (decodeSample(sample, Encoding::EucJp, wholeFile).undecodable == 0 && readsAsEucJp(sample))
         return Encoding::EucJp;
     // Text in some encoding: Shift-JIS, the most common, is tried first.
     size_t fewest =
