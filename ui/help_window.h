@@ -45,7 +45,6 @@ public:
     // Topic 0 (a control without a topic) shows the contents.
     void showTopic(int topic);
 
-
 private:
     bool configured();
 
