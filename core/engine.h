@@ -13,7 +13,7 @@
 //   Dsp     display (the record viewer)  Chk      check
 //   FldBuf  the field buffer of a side   KeyTbl   the sorted entries of a side
 
-#include "core/file_inspection.h"
+#include "core/file_survey.h"
 #include "core/findings.h"
 #include "core/key_table.h"
 #include "core/side_reader.h"

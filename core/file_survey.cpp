@@ -1,4 +1,4 @@
-#include "core/file_inspection.h"
+#include "core/file_survey.h"
 #include "core/text_line_reader.h"
 #include "core/vcard_reader.h"
 
