@@ -148,12 +148,25 @@ void Engine::Command8_Click(Printer& printer) {
         window_.showStatus(u"印刷する結果がありません");
         return;
     }
-    printer.setPageProperty(kPageOrientation, kOrientationLandscape);
-    printer.setPageProperty(kPagePaperSize, kPaperA4);
-    printer.setFontSize(12);
-    for (const Finding& f : findings_)
-        printer.printLine(f.line);
-    if (!printer.endDocument()) {
+    bool printed = false;
+    try {
+        // A long list takes a while: the window stays responsive meanwhile,
+        // its commands locked; closing it drops the job.
+        OperationScope scope(*this);
+        lastYield_ = std::chrono::steady_clock::now();
+        printer.setPageProperty(kPageOrientation, kOrientationLandscape);
+        printer.setPageProperty(kPagePaperSize, kPaperA4);
+        printer.setFontSize(12);
+        for (const Finding& f : findings_) {
+            printer.printLine(f.line);
+            if (dueForYield())
+                yieldOrAbandon();
+        }
+        printed = printer.endDocument();
+    } catch (const OperationAbandoned&) {
+        return;
+    }
+    if (!printed) {
         if (const Text reason = printer.failureReason(); !reason.empty())
             window_.showStatus(reason);
         showMessage(u"印刷できません");
