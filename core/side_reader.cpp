@@ -295,10 +295,6 @@ Encoding SideReader::outputEncoding() const {
     return Encoding::Utf16Le;
 }
 
-std::string SideReader::vcardVersion() const {
-    return vcard_ ? vcard_->versionSeen() : std::string();
-}
-
 int SideReader::fieldCountOf(std::u16string_view line, char16_t delimiter) {
     const auto delimiters = std::count(line.begin(), line.end(), delimiter);
     return static_cast<int>(std::min<long>(delimiters + 1, 32767));

@@ -73,8 +73,6 @@ public:
     const FileFormat& format() const { return format_; }
     // The encoding a result file takes the records of this side in.
     Encoding outputEncoding() const;
-    // "3.0" for a vCard file, once a card named its version.
-    std::string vcardVersion() const;
 
     // Number of fields a line holds at one delimiter each, at most 32767.
     static int fieldCountOf(std::u16string_view line, char16_t delimiter);
