@@ -63,6 +63,7 @@ void TerminalWindow::showInspection(Side side, const InspectionResult& result) {
     s.fieldCount = result.fieldCount;
     s.namePosition = result.namePosition;
     s.telPosition = result.telPosition;
+    s.givenNamePosition = result.givenNamePosition;
     if (result.titleLine)
         s.titleLine = *result.titleLine;
     typeGivenValues(side);
@@ -73,8 +74,11 @@ void TerminalWindow::typeGivenValues(Side side) {
     const GivenInspection& given = given_[sideIndex(side)];
     if (given.fieldCount)
         s.fieldCount = *given.fieldCount;
-    if (given.namePosition)
+    // A name position given is one column, as a position typed in the window.
+    if (given.namePosition) {
         s.namePosition = *given.namePosition;
+        s.givenNamePosition = 0;
+    }
     if (given.telPosition)
         s.telPosition = *given.telPosition;
     if (given.titleLine)

@@ -140,7 +140,8 @@ SideReader::Status Engine::loadSide(Side side, const std::function<void(int)>& p
     }
 
     KeyTable& entries = table(side);
-    entries.reset(s.columns());
+    // Blanks between family and given name go with the other blanks of names.
+    entries.reset(s.columns(), {s.name(), s.givenName(), settings_.removeBlanks ? u"" : u" "});
     for (Status next = file.peek(); next != Status::End; next = file.peek()) {
         if (next != Status::Record)
             return next;
@@ -151,7 +152,7 @@ SideReader::Status Engine::loadSide(Side side, const std::function<void(int)>& p
         entries.add(file.fields());
         progress(entries.count());
     }
-    const int name = s.name(), tel = s.tel();
+    const int name = s.comparedName(), tel = s.tel();
     const KeyTable::SortKey byName{name, settings_.foldReadings ? foldReading : nullptr};
     const KeyTable::SortKey byTel{tel, settings_.foldNumbers ? foldNumber : nullptr};
     if (settings_.key == MatchKey::Name)

@@ -12,7 +12,7 @@ CrossCheck::CrossCheck(KeyTable& mobile, KeyTable& addressBook, const Settings& 
         const int s = static_cast<int>(side);
         keyColumn_[s] = settings.keyColumn(side);
         otherColumn_[s] = settings.otherColumn(side);
-        nameColumn_[s] = settings.side(side).name();
+        nameColumn_[s] = settings.side(side).comparedName();
         telColumn_[s] = settings.side(side).tel();
     }
     keyWord_ = nameIsKey ? u"氏名" : u"電話番号";

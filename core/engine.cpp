@@ -181,15 +181,21 @@ void Engine::KeyItiGet(Side side, int fieldCount) {
     window_.selectViewerSide(side);
     settings_.viewerSide = side;
     showFirstRecord();
-    const KeyPositions found = vormak::KeyItiGet(FldBuf(side), fieldCount);
-    // A file the classic program could not read says how it was read, and
-    // which titles were taken: in a wide export they may be the wrong ones.
+    // A file the classic program could not read is looked at as today's
+    // exports are written, says how it was read, and which titles were
+    // taken: in a wide export they may be the wrong ones.
     const FileFormat& format = reader(side).format();
+    const SideSettings& s = settings_.side(side);
+    const std::string path = toUtf8(s.path);
+    const KeyPositions found =
+        format.kind == FileFormat::Kind::Text && fieldCount > 0
+            ? exportKeyColumns(path, format, s.delimiter(), FldBuf(side), fieldCount)
+            : vormak::KeyItiGet(FldBuf(side), fieldCount);
     if (fieldCount > 0 && format.kind != FileFormat::Kind::Classic)
-        window_.showStatus(formatDescription(side, format, toUtf8(settings_.side(side).path),
-                                             fieldCount, FldBuf(side), found));
+        window_.showStatus(formatDescription(side, format, path, fieldCount, FldBuf(side), found));
     window_.showInspection(side, {decimal(fieldCount), found.name ? decimal(found.name) : Text(),
-                                  found.tel ? decimal(found.tel) : Text(), found.bothFound()});
+                                  found.tel ? decimal(found.tel) : Text(), found.bothFound(),
+                                  found.givenName});
 }
 
 void Engine::inspectIfChanged(Side side) {

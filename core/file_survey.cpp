@@ -24,6 +24,72 @@ bool containsAny(std::u16string_view title, const std::array<std::u16string_view
                        [&](std::u16string_view w) { return title.find(w) != Text::npos; });
 }
 
+// Titles of today's exports, compared whole and with ASCII letters in any case.
+constexpr std::array<std::u16string_view, 7> kWholeNameTitles = {
+    u"氏名", u"名前", u"姓名", u"表示名", u"Name", u"Full Name", u"Display Name"};
+constexpr std::array<std::u16string_view, 4> kFamilyNameTitles = {u"姓", u"Family Name",
+                                                                  u"Last Name", u"Surname"};
+constexpr std::array<std::u16string_view, 3> kGivenNameTitles = {u"名", u"Given Name",
+                                                                 u"First Name"};
+constexpr std::array<std::u16string_view, 3> kEnglishTelWords = {u"Phone", u"phone", u"PHONE"};
+// Records looked at to see which telephone column is filled.
+constexpr int kRecordsSurveyed = 1000;
+
+char16_t asciiLower(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+}
+
+template <size_t N>
+bool isAnyOf(std::u16string_view title, const std::array<std::u16string_view, N>& titles) {
+    title = trimmedView(title);
+    return std::any_of(titles.begin(), titles.end(), [&](std::u16string_view t) {
+        return t.size() == title.size() &&
+               std::equal(t.begin(), t.end(), title.begin(),
+                          [](char16_t a, char16_t b) { return asciiLower(a) == asciiLower(b); });
+    });
+}
+
+template <size_t N>
+int firstTitled(const FieldBuffer& title, int columns,
+                const std::array<std::u16string_view, N>& titles) {
+    for (int i = 1; i <= columns; ++i)
+        if (isAnyOf(title[i], titles))
+            return i;
+    return 0;
+}
+
+bool holdsDigit(std::u16string_view value) {
+    return std::any_of(value.begin(), value.end(), [](char16_t c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９');
+    });
+}
+
+// Of the columns whose title names a telephone, the one holding a number in
+// the most of the first records; the first of them on a tie.
+int fullestTelColumn(const std::string& path, const FileFormat& format, char16_t delimiter,
+                     const FieldBuffer& title, int columns) {
+    std::vector<int> candidates;
+    for (int i = 1; i <= columns; ++i)
+        if (containsAny(title[i], kTelWords) || containsAny(title[i], kEnglishTelWords))
+            candidates.push_back(i);
+    if (candidates.size() < 2)
+        return candidates.empty() ? 0 : candidates.front();
+    std::vector<int> filled(candidates.size(), 0);
+    TextRecordReader file(path, format.encoding, format.lineEnds, delimiter);
+    std::vector<Text> fields;
+    for (int r = 0; r <= kRecordsSurveyed && file.next(fields) == TextRecordReader::Status::Record;
+         ++r) {
+        if (r == 0) // the title line
+            continue;
+        for (size_t c = 0; c < candidates.size(); ++c) {
+            const auto at = static_cast<size_t>(candidates[c] - 1);
+            filled[c] += at < fields.size() && holdsDigit(fields[at]);
+        }
+    }
+    const auto fullest = std::max_element(filled.begin(), filled.end()) - filled.begin();
+    return candidates[static_cast<size_t>(fullest)];
+}
+
 } // namespace
 
 int FieldCntGet(const std::string& path, char16_t delimiter) {
@@ -93,6 +159,8 @@ Text formatDescription(Side side, const FileFormat& format, const std::string& p
         out += column ? decimal(column) + u"「" + title[column] + u"」" : Text(u"なし");
     };
     position(u"氏名=", found.name);
+    if (found.name && found.givenName)
+        out += u"+" + decimal(found.givenName) + u"「" + title[found.givenName] + u"」";
     position(u"電話=", found.tel);
     return out;
 }
@@ -106,6 +174,20 @@ KeyPositions KeyItiGet(const FieldBuffer& title, int fieldCount) {
         if (!found.tel && containsAny(title[i], kTelWords))
             found.tel = i;
     }
+    return found;
+}
+
+KeyPositions exportKeyColumns(const std::string& path, const FileFormat& format, char16_t delimiter,
+                              const FieldBuffer& title, int fieldCount) {
+    const int columns = std::min(fieldCount, kMaxFields);
+    KeyPositions found = KeyItiGet(title, fieldCount);
+    if (const int whole = firstTitled(title, columns, kWholeNameTitles)) {
+        found.name = whole;
+    } else if (const int family = firstTitled(title, columns, kFamilyNameTitles)) {
+        found.name = family;
+        found.givenName = firstTitled(title, columns, kGivenNameTitles);
+    }
+    found.tel = fullestTelColumn(path, format, delimiter, title, columns);
     return found;
 }
 

@@ -18,11 +18,22 @@ int FieldCntGet(const std::string& path, char16_t delimiter);
 struct KeyPositions {
     int name = 0; // 0: no title names it
     int tel = 0;
+    int givenName = 0; // the name is family name `name` and given name `givenName`
     bool bothFound() const { return name != 0 && tel != 0; }
 };
-// The first of the fields 1..fieldCount (at most 20) whose title holds one of
-// the name words, and likewise for the telephone words.
+// The first of the fields 1..fieldCount whose title holds one of the name
+// words, and likewise for the telephone words.
 KeyPositions KeyItiGet(const FieldBuffer& title, int fieldCount);
+
+// The columns of an export the classic program could not read (Outlook,
+// Google, a spreadsheet's Unicode text): its titles may be English, its name
+// may be split into family and given name, and many columns may name a
+// telephone. The name is the column titled as the whole name, else the
+// family name joined with the given name, else as KeyItiGet finds it; the
+// telephone is the column, of those whose title names one, that holds a
+// number in the most of the first records.
+KeyPositions exportKeyColumns(const std::string& path, const FileFormat& format, char16_t delimiter,
+                              const FieldBuffer& title, int fieldCount);
 
 // Why a file gives no field count, for the message line.
 enum class FileProblem { None, NotFound, Folder, CannotOpen, Empty, NotText, LineTooLong };

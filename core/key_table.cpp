@@ -5,8 +5,11 @@
 
 namespace vormak {
 
-void KeyTable::reset(int columns) {
+void KeyTable::reset(int columns, JoinedName joined) {
     columns_ = std::clamp(columns, 0, kMaxFields);
+    const auto inRecord = [](int column) { return column >= 1 && column <= kMaxFields; };
+    joined_ = inRecord(joined.family) && inRecord(joined.given) ? joined : JoinedName{};
+    stride_ = columns_ + (joined_.given ? 1 : 0);
     count_ = 0;
     chars_.clear();
     ends_.clear();
@@ -21,6 +24,15 @@ void KeyTable::reset(int columns) {
 void KeyTable::add(const FieldBuffer& fields) {
     for (int c = 1; c <= columns_; ++c) {
         chars_ += fields[c];
+        ends_.push_back(static_cast<uint32_t>(chars_.size()));
+    }
+    if (joined_.given) {
+        const Text& family = fields[joined_.family];
+        const Text& given = fields[joined_.given];
+        chars_ += family;
+        if (!family.empty() && !given.empty())
+            chars_ += joined_.separator;
+        chars_ += given;
         ends_.push_back(static_cast<uint32_t>(chars_.size()));
     }
     rows_.push_back(count_);

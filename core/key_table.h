@@ -16,10 +16,19 @@
 
 namespace vormak {
 
+// A name written as family and given name in two fields, kept joined in one
+// more cell after the record's fields.
+struct JoinedName {
+    int family = 0;
+    int given = 0; // 0: no joined name
+    std::u16string_view separator;
+};
+
 class KeyTable {
 public:
-    // Empties the table; its entries will have `columns` fields (0 to 256).
-    void reset(int columns);
+    // Empties the table; its entries will have `columns` fields (0 to 256),
+    // and the joined name as column columns + 1 when one is given.
+    void reset(int columns, JoinedName joined = {});
     // Appends the buffer's fields 1..columns as the next entry.
     void add(const FieldBuffer& fields);
     // What a column is compared as: its value, or a fold of it.
@@ -41,9 +50,9 @@ public:
     int columns() const { return columns_; }
     // Entries count from 1; a column outside the table reads as an empty text.
     std::u16string_view cell(int entry, int column) const {
-        if (column < 1 || column > columns_ || entry < 1 || entry > count_)
+        if (column < 1 || column > stride_ || entry < 1 || entry > count_)
             return {};
-        const size_t at = static_cast<size_t>(rows_[entry - 1]) * columns_ + (column - 1);
+        const size_t at = static_cast<size_t>(rows_[entry - 1]) * stride_ + (column - 1);
         const uint32_t begin = at == 0 ? 0 : ends_[at - 1];
         return std::u16string_view(chars_).substr(begin, ends_[at] - begin);
     }
@@ -55,6 +64,8 @@ private:
     std::u16string_view compared(int entry, int which) const;
 
     int columns_ = 0;
+    JoinedName joined_;
+    int stride_ = 0; // cells a record holds: its fields and the joined name
     SortKey sortKeys_[2] = {{0}, {0}};
     Text folded_; // the folded key and other item of every record, when folding
     std::vector<uint32_t> foldedEnds_;

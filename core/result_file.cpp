@@ -57,7 +57,9 @@ Text joinedFields(const FieldBuffer& fields, int width, char16_t delimiter, bool
 
 Text joinedFields(const KeyTable& table, int entry, int width, char16_t delimiter,
                   bool quoteValues) {
-    return joined(width, delimiter, quoteValues, [&](int c) { return table.cell(entry, c); });
+    // Only the record's own fields: never the joined name kept after them.
+    return joined(std::min(width, table.columns()), delimiter, quoteValues,
+                  [&](int c) { return table.cell(entry, c); });
 }
 
 ResultFileOutcome writeResultFile(const std::string& path, const ResultFileContent& content,

@@ -38,12 +38,22 @@ struct SideSettings {
     Text fieldCount = u"0";
     Text namePosition;
     Text telPosition;
+    // An export that writes the name as family and given name (姓, 名): the
+    // given name's column, joined after the name position's field wherever
+    // names are compared. Only the inspection sets it; 0: the name is one
+    // column.
+    int givenNamePosition = 0;
 
     char16_t delimiter() const { return commaSeparated ? u',' : u'\t'; }
     int fields() const { return wholeNumber(fieldCount); }
     // The field count as a number of stored columns, 0 to 20.
     int columns() const;
     int name() const { return wholeNumber(namePosition); }
+    // The given name's column when the name is joined from two, else 0.
+    int givenName() const;
+    // The column names are compared in: the name position, or the joined name
+    // kept after the record's fields.
+    int comparedName() const { return givenName() ? columns() + 1 : name(); }
     int tel() const { return wholeNumber(telPosition); }
     // The blanks and hyphens of the key fields are removed only once both
     // positions are filled in.

@@ -117,6 +117,7 @@ RecordFormat::RecordFormat(const SideSettings& side, const Settings& settings,
       conversion(conversion) {
     if (side.positionsGiven()) {
         namePosition = side.name();
+        givenNamePosition = side.givenName();
         telPosition = side.tel();
     }
 }
@@ -270,9 +271,10 @@ SideReader::Status SideReader::read(const RecordFormat& format) {
     for (int i = n + 1; i <= format.fieldCount; ++i)
         fields_[i].clear();
 
-    const int name = format.namePosition, tel = format.telPosition;
-    if (name >= 1 && name <= kMaxFields && format.removeBlanks)
-        fields_[name] = TumeMoji(TumeMoji(fields_[name], u" "), u"\u3000");
+    const int tel = format.telPosition;
+    for (const int name : {format.namePosition, format.givenNamePosition})
+        if (name >= 1 && name <= kMaxFields && format.removeBlanks)
+            fields_[name] = TumeMoji(TumeMoji(fields_[name], u" "), u"\u3000");
     if (tel >= 1 && tel <= kMaxFields && format.removeHyphens)
         fields_[tel] = TumeMoji(fields_[tel], u"-");
     return Status::Record;

@@ -44,6 +44,7 @@ struct RecordFormat {
     char16_t delimiter;
     int fieldCount;
     int namePosition = 0; // 0: no key field cleaning
+    int givenNamePosition = 0;
     int telPosition = 0;
     bool removeBlanks;
     bool removeHyphens;

@@ -22,6 +22,7 @@ struct InspectionResult {
     Text namePosition; // empty when no title names it
     Text telPosition;
     std::optional<bool> titleLine; // unset: the box stays as it is
+    int givenNamePosition = 0;     // the name is joined from two columns
 };
 
 class Window {

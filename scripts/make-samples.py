@@ -8,8 +8,8 @@ the same people:
                                                 examples/google.csv
 
 iphone.vcf    vCard 3.0, UTF-8, CR LF, lines folded at 75 bytes, readings in
-              X-PHONETIC-LAST-NAME/FIRST-NAME, TEL lines with TYPE; 山田 太郎's
-              card has three numbers (mobile, home, work), 高橋 美咲's a photo.
+              X-PHONETIC-LAST-NAME/FIRST-NAME, TEL lines with TYPE, a note;
+              高橋 美咲's card has a photo.
 keitai21.vcf  vCard 2.1 as a feature phone writes it: Shift-JIS bytes, names in
               quoted-printable with soft line breaks, readings in half-width
               katakana in SOUND;X-IRMC-N.
@@ -40,9 +40,6 @@ EXTRA_READINGS = {
     "近藤さとみ": "コンドウ サトミ",
 }
 
-# 山田 太郎 has three numbers on the phone: the first is the one both
-# classic files hold.
-MORE_NUMBERS = {"山田太郎": [("HOME", "03-3581-0101"), ("WORK", "03-5253-2323")]}
 PHOTO_OF = "高橋美咲"
 
 OUTLOOK_TITLES = (
@@ -199,8 +196,6 @@ def iphone_vcf(phone, reading):
                  f"X-PHONETIC-FIRST-NAME:{yomi_given}", f"X-PHONETIC-LAST-NAME:{yomi_family}"]
         kind = "CELL" if is_mobile(p["tel"]) else "HOME"
         lines.append(f"TEL;type={kind};type=VOICE;type=pref:{p['tel']}")
-        for kind, number in MORE_NUMBERS.get(key(p["name"]), []):
-            lines.append(f"TEL;type={kind};type=VOICE:{number}")
         lines.append(f"NOTE:グループ「{p['group']}」。携帯電話のメモリ番号 {p['memory']} "
                      "から移した連絡先です。")
         if key(p["name"]) == PHOTO_OF:

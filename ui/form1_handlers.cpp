@@ -41,10 +41,13 @@ void Form1::connectHandlers() {
     }
     for (const char* name : {"FoldReadingsAction", "FoldNumbersAction"})
         connect(action(name), &QAction::toggled, this, [this] { showFolds(); });
-    // The other format reads the file differently: inspect it again.
-    for (Side side : kBothSides)
+    for (Side side : kBothSides) {
+        // The other format reads the file differently: inspect it again.
         connect(control<QRadioButton>(indexed("CsvOpt", side)), &QRadioButton::toggled, this,
                 [this, side] { inspectFile(side); });
+        connect(control<QLineEdit>(indexed("KanaNameIti", side)), &QLineEdit::textEdited, this,
+                [this, side] { adapter_.forgetGivenName(side); });
+    }
 }
 
 // The folds of the option menu that are on, named beside frame ③.

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <array>
 #include <string_view>
 
 namespace vormak::ui {
@@ -35,12 +36,17 @@ public:
     void setOperationLocked(bool locked) override;
     bool yield() override;
 
+    // A name position the user typed is one column: the given name the
+    // inspection joined to it is dropped.
+    void forgetGivenName(Side side) { givenName_[sideIndex(side)] = 0; }
+
 private:
     Text textOf(std::string_view box) const;
     void setTextOf(std::string_view box, std::u16string_view text);
     bool isOn(std::string_view button) const;
 
     Form1& form_;
+    std::array<int, 2> givenName_{}; // as the last inspection of each side found it
 };
 
 // "ChkFile" and side 1 give "ChkFile(1)": the name of one element of a control array.

@@ -126,6 +126,17 @@ TEST_F(Commands, InspectionCountsTheFieldsAndTakesTheKeyColumnsFromTheTitles) {
         {file(u"氏名,電話\tx"), false, u"2|1|1|on|" + ready},
         {file(Text(20, u',') + u"氏名,電話"), true, // a wide file tells the titles taken
          u"22|21|22|on|住所録側: Shift-JIS、CR LF、22項目、氏名=21「氏名」、電話=22「電話」"},
+        // Today's exports: a name split into 姓 and 名 is joined; of several
+        // telephone columns the one holding numbers is taken; English titles.
+        {folder.write("google.csv", u"Name,Phone 1 - Type,Phone 1 - Value\nA,Mobile,090\n"), true,
+         u"3|1|3|on|住所録側: Shift-JIS、LF、3項目、氏名=1「Name」、電話=3「Phone 1 - Value」"},
+        {folder.write("outlook.csv", Text(20, u',') +
+                                         u"名,秘書の名前,姓,アシスタントの電話,電話 (自宅)"
+                                         u"\r\n" +
+                                         Text(20, u',') + u"理恵,,池田,,070-1\r\n"),
+         true,
+         u"25|23|25|on|住所録側: Shift-JIS、CR LF、25項目、氏名=23「姓」+21「名」、電話=25「電話 "
+         u"(自宅)」"},
     };
     for (const auto& [path, comma, found] : cases) {
         SCOPED_TRACE(toUtf8(path));

@@ -336,4 +336,19 @@ TEST_F(CheckRun, ACheckLocksTheCommandsAndEndsWithResultLinesToWorkOn) {
     EXPECT_EQ(text("FindingCount"), u"2件");
 }
 
+// An export that splits the name into 姓 and 名 is compared by the joined
+// name; a name position the user types is one column, even the same one.
+TEST_F(CheckRun, ASplitNameIsJoinedUntilTheUserTypesAPosition) {
+    start();
+    const std::u16string wide(20, u',');
+    checkFiles({u"氏名,電話番号", u"池田 理江,070-1"},
+               {wide + u"名,姓,電話 (自宅)", wide + u"理恵,池田,070-1"});
+    const std::u16string mismatch =
+        u"5:001001携帯側と住所録側で氏名不一致 （電話番号=0701、氏名 携帯:池田理江 住所録:";
+    EXPECT_EQ(lines("ChkLst"), Lines{mismatch + u"池田理恵）"});
+    type("KanaNameIti(2)", QStringLiteral("22"));
+    click("Command3");
+    EXPECT_EQ(lines("ChkLst"), Lines{mismatch + u"池田）"});
+}
+
 } // namespace

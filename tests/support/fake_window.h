@@ -61,6 +61,7 @@ public:
         s.fieldCount = result.fieldCount;
         s.namePosition = result.namePosition;
         s.telPosition = result.telPosition;
+        s.givenNamePosition = result.givenNamePosition;
         s.titleLine = result.titleLine.value_or(s.titleLine);
     }
     void showCheckCaptions(std::span<const Text, 5> shown) override {
