@@ -1,5 +1,6 @@
 #include "ui/window_adapter.h"
 
+#include "ui/control_factory.h"
 #include "ui/form1.h"
 
 #include <QAbstractButton>
@@ -72,15 +73,22 @@ Settings WindowAdapter::settings() const {
     return s;
 }
 
-// The message line keeps its place and size whatever it says; a text longer
-// than the line (a reason the printing system gave) is cut off at the right
-// edge and shows whole when the pointer rests on it.
+// The message line keeps its place and size whatever it says. A text longer
+// than the line (what a file was read as, a reason the printing system gave)
+// is written smaller, down to the window's own size; what still does not fit
+// is cut off at the right edge and shows whole when the pointer rests on it.
 void WindowAdapter::showStatus(std::u16string_view text) {
     auto* label = form_.control<QLabel>("JikkouMsg");
     label->setText(toQString(text));
-    const bool cut =
-        label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width();
-    label->setToolTip(cut ? label->text() : QString());
+    QFont font = fontFor(FontRole::Message);
+    const int smallest = fontFor(FontRole::Normal).pixelSize();
+    const auto fits = [&] {
+        return QFontMetrics(font).horizontalAdvance(label->text()) <= label->contentsRect().width();
+    };
+    while (!fits() && font.pixelSize() > smallest)
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+    label->setToolTip(fits() ? QString() : label->text());
 }
 
 Text WindowAdapter::status() const {
