@@ -13,7 +13,6 @@
 #include "ui/form1.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -100,10 +99,7 @@ int main(int argc, char** argv) {
     }
     const double inspection = secondsSince(inspectionStart);
     const QString status = form.control<QLabel>("JikkouMsg")->text();
-    // Google's English titles name no column: typed as a user types them.
-    form.control<QCheckBox>(ui::indexed("TitleChk", Side::AddressBook))->setChecked(true);
-    form.control<QLineEdit>(ui::indexed("KanaNameIti", Side::AddressBook))->setText("1");
-    form.control<QLineEdit>(ui::indexed("TelNoIti", Side::AddressBook))->setText("10");
+    // Google's English titles give the columns: nothing is typed.
     QCoreApplication::processEvents();
 
     const auto checkStart = std::chrono::steady_clock::now();
