@@ -4,7 +4,9 @@
 // with their marks, duplicates and the look-around of three places. The
 // window must show the model's lines, and each side's entries must hold the
 // model's cells and marks: with more than 16 records and fields beside the
-// keys, a sort that is not stable shows. Nothing lies outside the tables.
+// keys, a sort that is not stable shows. A name written as family and given
+// name is compared joined, kept after the fields. Nothing lies outside the
+// tables.
 #include "core/cp932.h"
 #include "core/engine.h"
 #include "fuzz.h"
@@ -19,7 +21,7 @@ using namespace vormak::testing;
 
 namespace {
 
-using Row = std::vector<Text>;                // [0] the mark, "*" once paired; fields 1..F at 1..F
+using Row = std::vector<Text>; // [0] the mark, "*" once paired; fields 1..F; F + 1 the joined name
 using Rows = std::array<std::vector<Row>, 3>; // sides 1 and 2
 
 // Few distinct values, so that keys and other items collide often.
@@ -31,6 +33,7 @@ const Text kTels[] = {u"", u"0", u"01", u"1", u"10", u"090"};
 struct Model {
     bool nameIsKey = false, checks[6]{};
     int fields[3]{}, name[3]{}, tel[3]{};
+    bool joined[3]{};
     Rows t; // each side's entries
     std::vector<Text> lines;
 
@@ -142,20 +145,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int fields = model.fields[side] = in.ConsumeIntegralInRange(1, 4);
         const int name = model.name[side] = in.ConsumeIntegralInRange(1, fields);
         const int tel = model.tel[side] = in.ConsumeIntegralInRange(1, fields);
+        const int given = in.ConsumeIntegralInRange(0, fields);
+        const bool joined = given != 0 && given != name;
         std::string file;
         for (int r = in.ConsumeIntegralInRange(0, 40); r > 0; --r) {
-            Row& row = rows[side].emplace_back(fields + 1);
+            Row& row = rows[side].emplace_back(fields + 2);
             for (int f = 1; f <= fields; ++f) {
                 row[f] = f == tel && f != name ? in.PickValueInArray(kTels)
                                                : in.PickValueInArray(kNames);
                 file += (f > 1 ? "," : "") + encodeCp932(row[f]);
             }
             file += "\r\n";
+            if (joined)
+                row[fields + 1] = row[name] + row[given];
         }
         SideSettings& typed = window.controls.side(static_cast<Side>(side));
         typed.path = fromUtf8(writeScratch("side" + std::to_string(side) + ".csv", file));
         engine.ChkFile_LostFocus(static_cast<Side>(side));
-        typed = {typed.path, true, false, decimal(fields), decimal(name), decimal(tel)};
+        typed = {typed.path, true, false, decimal(fields), decimal(name), decimal(tel), given};
+        model.name[side] = joined ? fields + 1 : name;
+        model.joined[side] = joined;
     }
     window.controls.key = model.nameIsKey ? MatchKey::Name : MatchKey::Telephone;
     std::copy(model.checks + 1, model.checks + 6, window.controls.checks.begin());
@@ -174,10 +183,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int e = 0; e <= n + 1; ++e) {
             const bool entry = e > 0 && e <= n;
             check(!entry || table.isPaired(e) == (model.cell(side, e, 0) == u"*"));
+            const int cells = model.fields[side] + (model.joined[side] ? 1 : 0);
             for (int c = 0; c <= kMaxFields + 1; ++c)
-                check(
-                    table.cell(e, c) ==
-                    (entry && c > 0 && c <= model.fields[side] ? model.cell(side, e, c) : Text()));
+                check(table.cell(e, c) ==
+                      (entry && c > 0 && c <= cells ? model.cell(side, e, c) : Text()));
         }
     }
     return 0;
