@@ -64,6 +64,7 @@ void TerminalWindow::showInspection(Side side, const InspectionResult& result) {
     s.namePosition = result.namePosition;
     s.telPosition = result.telPosition;
     s.givenNamePosition = result.givenNamePosition;
+    s.moreTelPositions = result.moreTelPositions;
     if (result.titleLine)
         s.titleLine = *result.titleLine;
     typeGivenValues(side);
@@ -74,13 +75,15 @@ void TerminalWindow::typeGivenValues(Side side) {
     const GivenInspection& given = given_[sideIndex(side)];
     if (given.fieldCount)
         s.fieldCount = *given.fieldCount;
-    // A name position given is one column, as a position typed in the window.
+    // A position given is one column, as a position typed in the window.
     if (given.namePosition) {
         s.namePosition = *given.namePosition;
         s.givenNamePosition = 0;
     }
-    if (given.telPosition)
+    if (given.telPosition) {
         s.telPosition = *given.telPosition;
+        s.moreTelPositions.clear();
+    }
     if (given.titleLine)
         s.titleLine = *given.titleLine;
 }

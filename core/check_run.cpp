@@ -1,6 +1,7 @@
 #include "core/comparison_folding.h"
 #include "core/cross_check.h"
 #include "core/engine.h"
+#include "core/entry_cells.h"
 #include "core/validation.h"
 
 #include <atomic>
@@ -140,8 +141,8 @@ SideReader::Status Engine::loadSide(Side side, const std::function<void(int)>& p
     }
 
     KeyTable& entries = table(side);
-    // Blanks between family and given name go with the other blanks of names.
-    entries.reset(s.columns(), {s.name(), s.givenName(), settings_.removeBlanks ? u"" : u" "});
+    const EntryCells extra(s, settings_.removeBlanks);
+    entries.reset(s.columns(), extra.count());
     for (Status next = file.peek(); next != Status::End; next = file.peek()) {
         if (next != Status::Record)
             return next;
@@ -149,10 +150,18 @@ SideReader::Status Engine::loadSide(Side side, const std::function<void(int)>& p
             return Status::TooMany;
         if (const Status read = file.read(format); read != Status::Record)
             return read;
-        entries.add(file.fields());
+        if (extra.count() == 0) {
+            entries.add(file.fields());
+        } else {
+            for (const auto& cells : extra.of(file.fields())) {
+                if (entries.count() == kMaxEntries)
+                    return Status::TooMany;
+                entries.add(file.fields(), cells);
+            }
+        }
         progress(entries.count());
     }
-    const int name = s.comparedName(), tel = s.tel();
+    const int name = s.comparedName(), tel = s.comparedTel();
     const KeyTable::SortKey byName{name, settings_.foldReadings ? foldReading : nullptr};
     const KeyTable::SortKey byTel{tel, settings_.foldNumbers ? foldNumber : nullptr};
     if (settings_.key == MatchKey::Name)

@@ -13,7 +13,7 @@ CrossCheck::CrossCheck(KeyTable& mobile, KeyTable& addressBook, const Settings& 
         keyColumn_[s] = settings.keyColumn(side);
         otherColumn_[s] = settings.otherColumn(side);
         nameColumn_[s] = settings.side(side).comparedName();
-        telColumn_[s] = settings.side(side).tel();
+        telColumn_[s] = settings.side(side).comparedTel();
     }
     keyWord_ = nameIsKey ? u"氏名" : u"電話番号";
     otherWord_ = nameIsKey ? u"電話番号" : u"氏名";

@@ -195,7 +195,7 @@ void Engine::KeyItiGet(Side side, int fieldCount) {
         window_.showStatus(formatDescription(side, format, path, fieldCount, FldBuf(side), found));
     window_.showInspection(side, {decimal(fieldCount), found.name ? decimal(found.name) : Text(),
                                   found.tel ? decimal(found.tel) : Text(), found.bothFound(),
-                                  found.givenName});
+                                  found.givenName, found.moreTels});
 }
 
 void Engine::inspectIfChanged(Side side) {

@@ -64,16 +64,17 @@ bool holdsDigit(std::u16string_view value) {
     });
 }
 
-// Of the columns whose title names a telephone, the one holding a number in
-// the most of the first records; the first of them on a tie.
-int fullestTelColumn(const std::string& path, const FileFormat& format, char16_t delimiter,
-                     const FieldBuffer& title, int columns) {
+// The columns whose title names a telephone: first the one holding a number
+// in the most of the first records (the first of them on a tie), then the
+// others that hold one at all.
+std::vector<int> filledTelColumns(const std::string& path, const FileFormat& format,
+                                  char16_t delimiter, const FieldBuffer& title, int columns) {
     std::vector<int> candidates;
     for (int i = 1; i <= columns; ++i)
         if (containsAny(title[i], kTelWords) || containsAny(title[i], kEnglishTelWords))
             candidates.push_back(i);
     if (candidates.size() < 2)
-        return candidates.empty() ? 0 : candidates.front();
+        return candidates;
     std::vector<int> filled(candidates.size(), 0);
     TextRecordReader file(path, format.encoding, format.lineEnds, delimiter);
     std::vector<Text> fields;
@@ -86,8 +87,13 @@ int fullestTelColumn(const std::string& path, const FileFormat& format, char16_t
             filled[c] += at < fields.size() && holdsDigit(fields[at]);
         }
     }
-    const auto fullest = std::max_element(filled.begin(), filled.end()) - filled.begin();
-    return candidates[static_cast<size_t>(fullest)];
+    const auto fullest =
+        static_cast<size_t>(std::max_element(filled.begin(), filled.end()) - filled.begin());
+    std::vector<int> found = {candidates[fullest]};
+    for (size_t c = 0; c < candidates.size(); ++c)
+        if (c != fullest && filled[c] > 0)
+            found.push_back(candidates[c]);
+    return found;
 }
 
 } // namespace
@@ -162,6 +168,9 @@ Text formatDescription(Side side, const FileFormat& format, const std::string& p
     if (found.name && found.givenName)
         out += u"+" + decimal(found.givenName) + u"「" + title[found.givenName] + u"」";
     position(u"電話=", found.tel);
+    if (found.tel)
+        for (int column : found.moreTels)
+            out += u"+" + decimal(column) + u"「" + title[column] + u"」";
     return out;
 }
 
@@ -187,7 +196,10 @@ KeyPositions exportKeyColumns(const std::string& path, const FileFormat& format,
         found.name = family;
         found.givenName = firstTitled(title, columns, kGivenNameTitles);
     }
-    found.tel = fullestTelColumn(path, format, delimiter, title, columns);
+    const std::vector<int> tels = filledTelColumns(path, format, delimiter, title, columns);
+    found.tel = tels.empty() ? 0 : tels.front();
+    if (!tels.empty())
+        found.moreTels.assign(tels.begin() + 1, tels.end());
     return found;
 }
 

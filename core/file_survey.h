@@ -18,7 +18,8 @@ int FieldCntGet(const std::string& path, char16_t delimiter);
 struct KeyPositions {
     int name = 0; // 0: no title names it
     int tel = 0;
-    int givenName = 0; // the name is family name `name` and given name `givenName`
+    int givenName = 0;         // the name is family name `name` and given name `givenName`
+    std::vector<int> moreTels; // telephone columns besides `tel` that hold numbers
     bool bothFound() const { return name != 0 && tel != 0; }
 };
 // The first of the fields 1..fieldCount whose title holds one of the name
@@ -29,9 +30,10 @@ KeyPositions KeyItiGet(const FieldBuffer& title, int fieldCount);
 // Google, a spreadsheet's Unicode text): its titles may be English, its name
 // may be split into family and given name, and many columns may name a
 // telephone. The name is the column titled as the whole name, else the
-// family name joined with the given name, else as KeyItiGet finds it; the
-// telephone is the column, of those whose title names one, that holds a
-// number in the most of the first records.
+// family name joined with the given name, else as KeyItiGet finds it. Of the
+// columns whose title names a telephone, the one that holds a number in the
+// most of the first records is the telephone, and the others that hold
+// numbers are compared too.
 KeyPositions exportKeyColumns(const std::string& path, const FileFormat& format, char16_t delimiter,
                               const FieldBuffer& title, int fieldCount);
 

@@ -5,11 +5,9 @@
 
 namespace vormak {
 
-void KeyTable::reset(int columns, JoinedName joined) {
+void KeyTable::reset(int columns, int extraCells) {
     columns_ = std::clamp(columns, 0, kMaxFields);
-    const auto inRecord = [](int column) { return column >= 1 && column <= kMaxFields; };
-    joined_ = inRecord(joined.family) && inRecord(joined.given) ? joined : JoinedName{};
-    stride_ = columns_ + (joined_.given ? 1 : 0);
+    stride_ = columns_ + std::max(extraCells, 0);
     count_ = 0;
     chars_.clear();
     ends_.clear();
@@ -21,18 +19,14 @@ void KeyTable::reset(int columns, JoinedName joined) {
     foldedEnds_.clear();
 }
 
-void KeyTable::add(const FieldBuffer& fields) {
+void KeyTable::add(const FieldBuffer& fields, std::span<const Text> extra) {
     for (int c = 1; c <= columns_; ++c) {
         chars_ += fields[c];
         ends_.push_back(static_cast<uint32_t>(chars_.size()));
     }
-    if (joined_.given) {
-        const Text& family = fields[joined_.family];
-        const Text& given = fields[joined_.given];
-        chars_ += family;
-        if (!family.empty() && !given.empty())
-            chars_ += joined_.separator;
-        chars_ += given;
+    for (size_t c = 0; c < static_cast<size_t>(stride_ - columns_); ++c) {
+        if (c < extra.size())
+            chars_ += extra[c];
         ends_.push_back(static_cast<uint32_t>(chars_.size()));
     }
     rows_.push_back(count_);

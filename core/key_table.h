@@ -11,26 +11,21 @@
 #include "core/side_reader.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
 namespace vormak {
 
-// A name written as family and given name in two fields, kept joined in one
-// more cell after the record's fields.
-struct JoinedName {
-    int family = 0;
-    int given = 0; // 0: no joined name
-    std::u16string_view separator;
-};
-
 class KeyTable {
 public:
-    // Empties the table; its entries will have `columns` fields (0 to 256),
-    // and the joined name as column columns + 1 when one is given.
-    void reset(int columns, JoinedName joined = {});
-    // Appends the buffer's fields 1..columns as the next entry.
-    void add(const FieldBuffer& fields);
+    // Empties the table; its entries will have `columns` fields (0 to 256)
+    // and then `extraCells` cells of their own (what an entry is compared by
+    // beyond its record's fields).
+    void reset(int columns, int extraCells = 0);
+    // Appends the buffer's fields 1..columns and the extra cells as the next
+    // entry; missing extra cells are empty.
+    void add(const FieldBuffer& fields, std::span<const Text> extra = {});
     // What a column is compared as: its value, or a fold of it.
     using Fold = Text (*)(std::u16string_view);
     struct SortKey {
@@ -64,8 +59,7 @@ private:
     std::u16string_view compared(int entry, int which) const;
 
     int columns_ = 0;
-    JoinedName joined_;
-    int stride_ = 0; // cells a record holds: its fields and the joined name
+    int stride_ = 0; // cells an entry holds: its record's fields and its extra cells
     SortKey sortKeys_[2] = {{0}, {0}};
     Text folded_; // the folded key and other item of every record, when folding
     std::vector<uint32_t> foldedEnds_;

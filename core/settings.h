@@ -38,11 +38,14 @@ struct SideSettings {
     Text fieldCount = u"0";
     Text namePosition;
     Text telPosition;
-    // An export that writes the name as family and given name (姓, 名): the
-    // given name's column, joined after the name position's field wherever
-    // names are compared. Only the inspection sets it; 0: the name is one
-    // column.
+    // What the inspection found in an export, never typed by the user. The
+    // given name's column when the name is written as family and given name
+    // (姓, 名): joined after the name position's field wherever names are
+    // compared; 0: the name is one column.
     int givenNamePosition = 0;
+    // Further telephone columns (自宅, 携帯, 会社) besides the telephone
+    // position: a record gives an entry for each different number it holds.
+    std::vector<int> moreTelPositions{};
 
     char16_t delimiter() const { return commaSeparated ? u',' : u'\t'; }
     int fields() const { return wholeNumber(fieldCount); }
@@ -51,9 +54,14 @@ struct SideSettings {
     int name() const { return wholeNumber(namePosition); }
     // The given name's column when the name is joined from two, else 0.
     int givenName() const;
-    // The column names are compared in: the name position, or the joined name
-    // kept after the record's fields.
+    // The telephone position and the further telephone columns that lie in
+    // the record, each once.
+    std::vector<int> telColumns() const;
+    bool telFromSeveral() const { return telColumns().size() > 1; }
+    // The columns an entry is compared by: the positions, or the cells kept
+    // after the record's fields (the joined name, then the entry's number).
     int comparedName() const { return givenName() ? columns() + 1 : name(); }
+    int comparedTel() const { return telFromSeveral() ? columns() + (givenName() ? 2 : 1) : tel(); }
     int tel() const { return wholeNumber(telPosition); }
     // The blanks and hyphens of the key fields are removed only once both
     // positions are filled in.

@@ -116,9 +116,12 @@ RecordFormat::RecordFormat(const SideSettings& side, const Settings& settings,
       removeBlanks(settings.removeBlanks), removeHyphens(settings.removeHyphens),
       conversion(conversion) {
     if (side.positionsGiven()) {
-        namePosition = side.name();
-        givenNamePosition = side.givenName();
-        telPosition = side.tel();
+        nameColumns = {side.name()};
+        if (const int given = side.givenName())
+            nameColumns.push_back(given);
+        telColumns = side.telColumns();
+        if (telColumns.empty())
+            telColumns = {side.tel()};
     }
 }
 
@@ -271,12 +274,12 @@ SideReader::Status SideReader::read(const RecordFormat& format) {
     for (int i = n + 1; i <= format.fieldCount; ++i)
         fields_[i].clear();
 
-    const int tel = format.telPosition;
-    for (const int name : {format.namePosition, format.givenNamePosition})
+    for (const int name : format.nameColumns)
         if (name >= 1 && name <= kMaxFields && format.removeBlanks)
             fields_[name] = TumeMoji(TumeMoji(fields_[name], u" "), u"\u3000");
-    if (tel >= 1 && tel <= kMaxFields && format.removeHyphens)
-        fields_[tel] = TumeMoji(fields_[tel], u"-");
+    for (const int tel : format.telColumns)
+        if (tel >= 1 && tel <= kMaxFields && format.removeHyphens)
+            fields_[tel] = TumeMoji(fields_[tel], u"-");
     return Status::Record;
 }
 

@@ -43,9 +43,9 @@ struct RecordFormat {
                  const ConversionTable& conversion);
     char16_t delimiter;
     int fieldCount;
-    int namePosition = 0; // 0: no key field cleaning
-    int givenNamePosition = 0;
-    int telPosition = 0;
+    // The key fields, cleaned only once both positions are given.
+    std::vector<int> nameColumns; // the name, or family and given name
+    std::vector<int> telColumns;
     bool removeBlanks;
     bool removeHyphens;
     const ConversionTable& conversion;

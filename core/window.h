@@ -21,8 +21,9 @@ struct InspectionResult {
     Text fieldCount;   // decimal digits, "0" when nothing could be counted
     Text namePosition; // empty when no title names it
     Text telPosition;
-    std::optional<bool> titleLine; // unset: the box stays as it is
-    int givenNamePosition = 0;     // the name is joined from two columns
+    std::optional<bool> titleLine;       // unset: the box stays as it is
+    int givenNamePosition = 0;           // the name is joined from two columns
+    std::vector<int> moreTelPositions{}; // further telephone columns compared
 };
 
 class Window {

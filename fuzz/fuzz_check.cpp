@@ -5,7 +5,8 @@
 // window must show the model's lines, and each side's entries must hold the
 // model's cells and marks: with more than 16 records and fields beside the
 // keys, a sort that is not stable shows. A name written as family and given
-// name is compared joined, kept after the fields. Nothing lies outside the
+// name is compared joined, and a record with two telephone columns gives an
+// entry per number, both kept after the fields. Nothing lies outside the
 // tables.
 #include "core/cp932.h"
 #include "core/engine.h"
@@ -21,7 +22,7 @@ using namespace vormak::testing;
 
 namespace {
 
-using Row = std::vector<Text>; // [0] the mark, "*" once paired; fields 1..F; F + 1 the joined name
+using Row = std::vector<Text>; // [0] the mark, "*" once paired; fields 1..F; then the extra cells
 using Rows = std::array<std::vector<Row>, 3>; // sides 1 and 2
 
 // Few distinct values, so that keys and other items collide often.
@@ -33,8 +34,8 @@ const Text kTels[] = {u"", u"0", u"01", u"1", u"10", u"090"};
 struct Model {
     bool nameIsKey = false, checks[6]{};
     int fields[3]{}, name[3]{}, tel[3]{};
-    bool joined[3]{};
-    Rows t; // each side's entries
+    int extraCells[3]{}; // the joined name, the entry's own number
+    Rows t;              // each side's entries
     std::vector<Text> lines;
 
     void run(const Rows& rows) {
@@ -146,25 +147,41 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int name = model.name[side] = in.ConsumeIntegralInRange(1, fields);
         const int tel = model.tel[side] = in.ConsumeIntegralInRange(1, fields);
         const int given = in.ConsumeIntegralInRange(0, fields);
-        const bool joined = given != 0 && given != name;
+        const int moreTel = in.ConsumeIntegralInRange(0, fields);
+        const bool joined = given != 0 && given != name, several = moreTel != 0 && moreTel != tel;
         std::string file;
         for (int r = in.ConsumeIntegralInRange(0, 40); r > 0; --r) {
-            Row& row = rows[side].emplace_back(fields + 2);
+            Row row(fields + 3);
             for (int f = 1; f <= fields; ++f) {
-                row[f] = f == tel && f != name ? in.PickValueInArray(kTels)
-                                               : in.PickValueInArray(kNames);
+                row[f] = (f == tel || f == moreTel) && f != name ? in.PickValueInArray(kTels)
+                                                                 : in.PickValueInArray(kNames);
                 file += (f > 1 ? "," : "") + encodeCp932(row[f]);
             }
             file += "\r\n";
             if (joined)
                 row[fields + 1] = row[name] + row[given];
+            // An entry for each different number, or one with an empty number.
+            const int number = fields + 1 + joined;
+            std::vector<Text> numbers;
+            for (int c : several ? std::vector{tel, moreTel} : std::vector{tel})
+                if (!row[c].empty() &&
+                    std::find(numbers.begin(), numbers.end(), row[c]) == numbers.end())
+                    numbers.push_back(row[c]);
+            if (numbers.empty())
+                numbers.emplace_back();
+            for (const Text& n : numbers) {
+                rows[side].push_back(row);
+                rows[side].back()[number] = several ? n : Text();
+            }
         }
         SideSettings& typed = window.controls.side(static_cast<Side>(side));
         typed.path = fromUtf8(writeScratch("side" + std::to_string(side) + ".csv", file));
         engine.ChkFile_LostFocus(static_cast<Side>(side));
-        typed = {typed.path, true, false, decimal(fields), decimal(name), decimal(tel), given};
+        typed = {typed.path,    true,         false, decimal(fields),
+                 decimal(name), decimal(tel), given, {moreTel}};
         model.name[side] = joined ? fields + 1 : name;
-        model.joined[side] = joined;
+        model.tel[side] = several ? fields + 1 + joined : tel;
+        model.extraCells[side] = joined + several;
     }
     window.controls.key = model.nameIsKey ? MatchKey::Name : MatchKey::Telephone;
     std::copy(model.checks + 1, model.checks + 6, window.controls.checks.begin());
@@ -183,7 +200,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int e = 0; e <= n + 1; ++e) {
             const bool entry = e > 0 && e <= n;
             check(!entry || table.isPaired(e) == (model.cell(side, e, 0) == u"*"));
-            const int cells = model.fields[side] + (model.joined[side] ? 1 : 0);
+            const int cells = model.fields[side] + model.extraCells[side];
             for (int c = 0; c <= kMaxFields + 1; ++c)
                 check(table.cell(e, c) ==
                       (entry && c > 0 && c <= cells ? model.cell(side, e, c) : Text()));

@@ -14,8 +14,8 @@ keitai21.vcf  vCard 2.1 as a feature phone writes it: Shift-JIS bytes, names in
               quoted-printable with soft line breaks, readings in half-width
               katakana in SOUND;X-IRMC-N.
 outlook.csv   Outlook's 92 columns with its Japanese titles, Shift-JIS, CR LF,
-              every field quoted; the name split into 姓 and 名, the number in
-              電話 (自宅).
+              every field quoted; the name split into 姓 and 名, a mobile
+              number in 携帯電話, any other in 電話 (自宅).
 google.csv    Google Contacts' titles, UTF-8 without a byte-order mark, LF; the
               address is a quoted field of two lines.
 
@@ -241,7 +241,7 @@ def outlook_csv(address):
         values = {
             "名": given, "姓": family, "番地 (自宅)": street, "市町村 (自宅)": city,
             "都道府県 (自宅)": prefecture, "郵便番号 (自宅)": p["zip"], "国 (自宅)": "日本",
-            "電話 (自宅)": p["tel"], "公開": "FALSE", "性別": "指定なし",
+            "携帯電話" if is_mobile(p["tel"]) else "電話 (自宅)": p["tel"], "公開": "FALSE", "性別": "指定なし",
             "重要度": "標準", "敏感度": "標準", "プライベート": "FALSE",
             "電子メール アドレス": p["mail"], "電子メール の種類": "SMTP",
             "電子メール 表示名": f"{family} {given} ({p['mail']})".replace("  ", " "),

@@ -47,6 +47,8 @@ void Form1::connectHandlers() {
                 [this, side] { inspectFile(side); });
         connect(control<QLineEdit>(indexed("KanaNameIti", side)), &QLineEdit::textEdited, this,
                 [this, side] { adapter_.forgetGivenName(side); });
+        connect(control<QLineEdit>(indexed("TelNoIti", side)), &QLineEdit::textEdited, this,
+                [this, side] { adapter_.forgetMoreTels(side); });
     }
 }
 

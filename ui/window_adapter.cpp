@@ -52,7 +52,8 @@ Settings WindowAdapter::settings() const {
         one.fieldCount = textOf(indexed("FieldCnt", side));
         one.namePosition = textOf(indexed("KanaNameIti", side));
         one.telPosition = textOf(indexed("TelNoIti", side));
-        one.givenNamePosition = givenName_[sideIndex(side)];
+        one.givenNamePosition = found_[sideIndex(side)].givenName;
+        one.moreTelPositions = found_[sideIndex(side)].moreTels;
     }
     s.key = isOn("KanaNameHikaku") ? MatchKey::Name : MatchKey::Telephone;
     s.removeBlanks = isOn("SpcChk");
@@ -103,7 +104,7 @@ void WindowAdapter::showInspection(Side side, const InspectionResult& result) {
     setTextOf(indexed("FieldCnt", side), result.fieldCount);
     setTextOf(indexed("KanaNameIti", side), result.namePosition);
     setTextOf(indexed("TelNoIti", side), result.telPosition);
-    givenName_[sideIndex(side)] = result.givenNamePosition;
+    found_[sideIndex(side)] = {result.givenNamePosition, result.moreTelPositions};
     if (result.titleLine)
         form_.control<QAbstractButton>(indexed("TitleChk", side))->setChecked(*result.titleLine);
 }

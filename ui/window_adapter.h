@@ -36,9 +36,10 @@ public:
     void setOperationLocked(bool locked) override;
     bool yield() override;
 
-    // A name position the user typed is one column: the given name the
-    // inspection joined to it is dropped.
-    void forgetGivenName(Side side) { givenName_[sideIndex(side)] = 0; }
+    // A position the user typed is one column: what the inspection joined to
+    // it (a given name, further telephone columns) is dropped.
+    void forgetGivenName(Side side) { found_[sideIndex(side)].givenName = 0; }
+    void forgetMoreTels(Side side) { found_[sideIndex(side)].moreTels.clear(); }
 
 private:
     Text textOf(std::string_view box) const;
@@ -46,7 +47,11 @@ private:
     bool isOn(std::string_view button) const;
 
     Form1& form_;
-    std::array<int, 2> givenName_{}; // as the last inspection of each side found it
+    struct Joined {
+        int givenName = 0;
+        std::vector<int> moreTels;
+    };
+    std::array<Joined, 2> found_; // as the last inspection of each side found them
 };
 
 // "ChkFile" and side 1 give "ChkFile(1)": the name of one element of a control array.

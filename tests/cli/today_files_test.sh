@@ -33,7 +33,7 @@ expect() {
 
 # Nothing typed: the titles of Outlook's and Google's exports are found, the
 # name joined from 姓 and 名 where it is split.
-readonly outlook="住所録側: Shift-JIS、CR LF、92項目、氏名=4「姓」+2「名」、電話=38「電話 (自宅)」"
+readonly outlook="住所録側: Shift-JIS、CR LF、92項目、氏名=4「姓」+2「名」、電話=41「携帯電話」+38「電話 (自宅)」"
 readonly google="住所録側: UTF-8、LF、42項目、氏名=1「Name」、電話=33「Phone 1 - Value」"
 expect "iPhone vCard 3.0 against the classic address book" classic.txt \
     "携帯側: vCard 3.0、31件" --format2 tab iphone.vcf jyusyo.txt
@@ -49,11 +49,14 @@ expect "UTF-16LE TAB: the result file in UTF-16LE" classic.txt \
 cmp -s result16.csv classic16.csv || fail "the UTF-16LE result file differs"
 
 # A 92-column UTF-8 file with LF and Japanese titles: a position typed is one
-# column (here the family name alone), the titles found are told either way.
+# column (the family name alone, the mobile numbers alone), the titles found
+# are told either way.
 expect "Outlook's columns in UTF-8 with LF" classic.txt \
-    "住所録側: UTF-8、LF、92項目、氏名=4「姓」+2「名」、電話=38「電話 (自宅)」" keitai.csv outlook8.csv
+    "住所録側: UTF-8、LF、92項目、氏名=4「姓」+2「名」、電話=41「携帯電話」+38「電話 (自宅)」" keitai.csv outlook8.csv
 "$program" --name2 4 --checks 5 keitai.csv outlook8.csv >got.out 2>/dev/null
 grep -q '住所録:長谷川）' got.out || fail "a typed name position was joined: $(cat got.out)"
+"$program" --tel2 41 --checks 4 keitai.csv outlook8.csv >got.out 2>/dev/null
+grep -q '電話=0358024913' got.out || fail "a typed telephone position was joined: $(cat got.out)"
 
 # Google's address is a quoted field of two lines: the result file quotes it.
 "$program" --output google-result.csv keitai.csv google.csv >/dev/null 2>&1

@@ -337,18 +337,24 @@ TEST_F(CheckRun, ACheckLocksTheCommandsAndEndsWithResultLinesToWorkOn) {
 }
 
 // An export that splits the name into 姓 and 名 is compared by the joined
-// name; a name position the user types is one column, even the same one.
-TEST_F(CheckRun, ASplitNameIsJoinedUntilTheUserTypesAPosition) {
+// name, and a record with a home and a mobile number gives an entry for
+// each; positions the user types are one column each, even the same ones.
+TEST_F(CheckRun, AnExportsNameAndNumbersAreJoinedUntilTheUserTypesPositions) {
     start();
     const std::u16string wide(20, u',');
-    checkFiles({u"氏名,電話番号", u"池田 理江,070-1"},
-               {wide + u"名,姓,電話 (自宅)", wide + u"理恵,池田,070-1"});
-    const std::u16string mismatch =
-        u"5:001001携帯側と住所録側で氏名不一致 （電話番号=0701、氏名 携帯:池田理江 住所録:";
-    EXPECT_EQ(lines("ChkLst"), Lines{mismatch + u"池田理恵）"});
+    checkFiles({u"氏名,電話番号", u"池田 理江,070-1", u"池田 理恵,03-1"},
+               {wide + u"名,姓,電話 (自宅),携帯電話", wide + u"理恵,池田,03-1,070-1"});
+    EXPECT_EQ(text("DtCnt(2)"), u" 2");
+    EXPECT_EQ(lines("ChkLst"), Lines{u"5:002002携帯側と住所録側で氏名不一致 （電話番号=0701、氏名 "
+                                     u"携帯:池田理江 住所録:池田理恵）"});
     type("KanaNameIti(2)", QStringLiteral("22"));
+    type("TelNoIti(2)", QStringLiteral("23"));
     click("Command3");
-    EXPECT_EQ(lines("ChkLst"), Lines{mismatch + u"池田）"});
+    EXPECT_EQ(
+        lines("ChkLst"),
+        (Lines{u"4:002   携帯側と同じ電話番号ﾃﾞｰﾀが住所録側にない  （氏名=池田理江、電話=0701）",
+               u"5:001001携帯側と住所録側で氏名不一致 （電話番号=031、氏名 携帯:池田理恵 "
+               u"住所録:池田）"}));
 }
 
 } // namespace

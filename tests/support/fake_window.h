@@ -62,6 +62,7 @@ public:
         s.namePosition = result.namePosition;
         s.telPosition = result.telPosition;
         s.givenNamePosition = result.givenNamePosition;
+        s.moreTelPositions = result.moreTelPositions;
         s.titleLine = result.titleLine.value_or(s.titleLine);
     }
     void showCheckCaptions(std::span<const Text, 5> shown) override {
