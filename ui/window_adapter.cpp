@@ -76,20 +76,26 @@ Settings WindowAdapter::settings() const {
 
 // The message line keeps its place and size whatever it says. A text longer
 // than the line (what a file was read as, a reason the printing system gave)
-// is written smaller, down to the window's own size; what still does not fit
-// is cut off at the right edge and shows whole when the pointer rests on it.
+// is written smaller, down to the window's own size, then on two lines; what
+// still does not fit is cut off and shows whole when the pointer rests on it.
 void WindowAdapter::showStatus(std::u16string_view text) {
     auto* label = form_.control<QLabel>("JikkouMsg");
     label->setText(toQString(text));
     QFont font = fontFor(FontRole::Message);
     const int smallest = fontFor(FontRole::Normal).pixelSize();
+    const QRect line = label->contentsRect();
     const auto fits = [&] {
-        return QFontMetrics(font).horizontalAdvance(label->text()) <= label->contentsRect().width();
+        return QFontMetrics(font).horizontalAdvance(label->text()) <= line.width();
     };
     while (!fits() && font.pixelSize() > smallest)
         font.setPixelSize(font.pixelSize() - 1);
+    const bool twoLines =
+        !fits() &&
+        QFontMetrics(font).boundingRect(line, Qt::TextWordWrap, label->text()).height() <=
+            line.height();
     label->setFont(font);
-    label->setToolTip(fits() ? QString() : label->text());
+    label->setWordWrap(twoLines);
+    label->setToolTip(fits() || twoLines ? QString() : label->text());
 }
 
 Text WindowAdapter::status() const {
