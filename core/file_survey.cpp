@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <span>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -141,7 +142,7 @@ bool firstLineTooLong(const std::string& path, char16_t delimiter) {
 }
 
 Text formatDescription(Side side, const FileFormat& format, const std::string& path, int fieldCount,
-                       const FieldBuffer& title, KeyPositions found) {
+                       const FieldBuffer& title, const KeyPositions& found) {
     Text out = side == Side::Mobile ? u"携帯側: " : u"住所録側: ";
     if (format.kind == FileFormat::Kind::VCard) {
         VCardReader file(path);
@@ -159,18 +160,29 @@ Text formatDescription(Side side, const FileFormat& format, const std::string& p
     out += kNames[static_cast<int>(format.encoding)];
     out += format.lineEnds == LineEnds::Lf ? u"、LF、" : u"、CR LF、";
     out += decimal(fieldCount) + u"項目";
-    auto position = [&](std::u16string_view word, int column) {
+    // A column as "4「姓」", its number and its title.
+    auto titled = [&](int column) {
+        out += decimal(column);
+        out += u"「";
+        out += title[column];
+        out += u"」";
+    };
+    auto position = [&](std::u16string_view word, int column, std::span<const int> joined) {
         out += u"、";
         out += word;
-        out += column ? decimal(column) + u"「" + title[column] + u"」" : Text(u"なし");
+        if (!column) {
+            out += u"なし";
+            return;
+        }
+        titled(column);
+        for (int more : joined) {
+            out += u"+";
+            titled(more);
+        }
     };
-    position(u"氏名=", found.name);
-    if (found.name && found.givenName)
-        out += u"+" + decimal(found.givenName) + u"「" + title[found.givenName] + u"」";
-    position(u"電話=", found.tel);
-    if (found.tel)
-        for (int column : found.moreTels)
-            out += u"+" + decimal(column) + u"「" + title[column] + u"」";
+    const int given[] = {found.givenName};
+    position(u"氏名=", found.name, std::span(given, found.givenName ? 1 : 0));
+    position(u"電話=", found.tel, found.moreTels);
     return out;
 }
 

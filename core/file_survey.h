@@ -48,6 +48,6 @@ bool firstLineTooLong(const std::string& path, char16_t delimiter);
 // "携帯側: vCard 3.0、214件", or the encoding, line ends, field count and the
 // titles taken for the name and the telephone number.
 Text formatDescription(Side side, const FileFormat& format, const std::string& path, int fieldCount,
-                       const FieldBuffer& title, KeyPositions found);
+                       const FieldBuffer& title, const KeyPositions& found);
 
 } // namespace vormak
