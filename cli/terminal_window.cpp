@@ -59,14 +59,7 @@ void TerminalWindow::drawProgress(bool urgent) {
 // The inspection fills in the boxes as in the window; what the command line
 // gave is then typed over them.
 void TerminalWindow::showInspection(Side side, const InspectionResult& result) {
-    SideSettings& s = settings_.side(side);
-    s.fieldCount = result.fieldCount;
-    s.namePosition = result.namePosition;
-    s.telPosition = result.telPosition;
-    s.givenNamePosition = result.givenNamePosition;
-    s.moreTelPositions = result.moreTelPositions;
-    if (result.titleLine)
-        s.titleLine = *result.titleLine;
+    takeInspection(settings_.side(side), result);
     typeGivenValues(side);
 }
 

@@ -8,10 +8,12 @@ int SideSettings::columns() const {
     return std::clamp(fields(), 0, kMaxFields);
 }
 
+bool SideSettings::inRecord(int column) const {
+    return column >= 1 && column <= columns();
+}
+
 int SideSettings::givenName() const {
-    const int family = name();
-    const auto fits = [this](int column) { return column >= 1 && column <= columns(); };
-    return fits(family) && fits(givenNamePosition) && family != givenNamePosition
+    return inRecord(name()) && inRecord(givenNamePosition) && name() != givenNamePosition
                ? givenNamePosition
                : 0;
 }
@@ -19,10 +21,10 @@ int SideSettings::givenName() const {
 std::vector<int> SideSettings::telColumns() const {
     std::vector<int> found;
     for (int column : moreTelPositions)
-        if (column >= 1 && column <= columns() && column != tel() &&
+        if (inRecord(column) && column != tel() &&
             std::find(found.begin(), found.end(), column) == found.end())
             found.push_back(column);
-    if (tel() >= 1 && tel() <= columns())
+    if (inRecord(tel()))
         found.insert(found.begin(), tel());
     else
         found.clear();

@@ -52,6 +52,8 @@ struct SideSettings {
     // The field count as a number of stored columns, 0 to 20.
     int columns() const;
     int name() const { return wholeNumber(namePosition); }
+    // Whether a column lies within the side's field count.
+    bool inRecord(int column) const;
     // The given name's column when the name is joined from two, else 0.
     int givenName() const;
     // The telephone position and the further telephone columns that lie in

@@ -26,6 +26,16 @@ struct InspectionResult {
     std::vector<int> moreTelPositions{}; // further telephone columns compared
 };
 
+// A side's settings as the inspection fills them in.
+inline void takeInspection(SideSettings& side, const InspectionResult& result) {
+    side.fieldCount = result.fieldCount;
+    side.namePosition = result.namePosition;
+    side.telPosition = result.telPosition;
+    side.givenNamePosition = result.givenNamePosition;
+    side.moreTelPositions = result.moreTelPositions;
+    side.titleLine = result.titleLine.value_or(side.titleLine);
+}
+
 class Window {
 public:
     virtual ~Window() = default;

@@ -57,13 +57,7 @@ public:
         recordCounts[sideIndex(side)] = count;
     }
     void showInspection(Side side, const InspectionResult& result) override {
-        SideSettings& s = controls.side(side);
-        s.fieldCount = result.fieldCount;
-        s.namePosition = result.namePosition;
-        s.telPosition = result.telPosition;
-        s.givenNamePosition = result.givenNamePosition;
-        s.moreTelPositions = result.moreTelPositions;
-        s.titleLine = result.titleLine.value_or(s.titleLine);
+        takeInspection(controls.side(side), result);
     }
     void showCheckCaptions(std::span<const Text, 5> shown) override {
         std::copy(shown.begin(), shown.end(), captions.begin());
